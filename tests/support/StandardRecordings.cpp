@@ -1,0 +1,103 @@
+#include "StandardRecordings.h"
+
+#include <stdexcept>
+
+namespace {
+
+RecordingRecipe Named(const std::string& name) {
+    RecordingRecipe r;
+    r.fileName = name;
+    return r;
+}
+
+std::vector<RecordingRecipe> MakeStandardRecordings() {
+    std::vector<RecordingRecipe> all;
+
+    // A plain continuous recording: 8 s at 29.97 fps, one entry per 100 ms,
+    // with a few events and manual marks.
+    RecordingRecipe plain = Named("2401020304_A001.MOV");
+    plain.g.xWave = 300;
+    plain.triggers = {{12, "DXNNNN"}, {30, "NYANNN"}, {31, "NZBNND"}, {45, "NXNDNN"}, {60, "NXHNDN"}};
+    plain.manualMarks = {50, 51};
+    all.push_back(plain);
+
+    // An impact recording at 30 fps heading south-west, so both signs and
+    // the other frame delta are covered.
+    RecordingRecipe impact = Named("2401020312_G002.MOV");
+    impact.durationSeconds = 4.864;
+    impact.frameDelta = 3000;
+    impact.track.startLatitude = -33.868820;
+    impact.track.startLongitude = -151.209296;
+    impact.track.speedKmh = 62;
+    impact.correction = "+05";
+    impact.firmware = {2, 10, 31};
+    impact.resolutionLetter = 'F';
+    all.push_back(impact);
+
+    RecordingRecipe hd = Named("2401020320_M003.MOV");
+    hd.durationSeconds = 2.0;
+    hd.width = 1280;
+    hd.height = 720;
+    hd.audio = false;
+    hd.track.valid = false;
+    all.push_back(hd);
+
+    RecordingRecipe fullHd = Named("2401020330_P004.MOV");
+    fullHd.durationSeconds = 1.0;
+    fullHd.width = 1920;
+    fullHd.height = 1080;
+    fullHd.audio = false;
+    fullHd.recordType = 'X';
+    all.push_back(fullHd);
+
+    // Layout variants.
+    RecordingRecipe noTail = Named("tail_none.MOV");
+    noTail.tail = RecordingTail::None;
+    all.push_back(noTail);
+
+    RecordingRecipe rawTail = Named("tail_raw.MOV");
+    rawTail.tail = RecordingTail::RawBytes;
+    all.push_back(rawTail);
+
+    RecordingRecipe innerTail = Named("tail_in_udat.MOV");
+    innerTail.tail = RecordingTail::InsideUdat;
+    all.push_back(innerTail);
+
+    RecordingRecipe wide = Named("wide_kept.MOV");
+    wide.keepWide = true;
+    all.push_back(wide);
+
+    RecordingRecipe udatFirst = Named("udat_first.MOV");
+    udatFirst.udatBeforeMdat = true;
+    all.push_back(udatFirst);
+
+    RecordingRecipe cut = Named("cut_in_mdat.MOV");
+    cut.cutAt = 20000;
+    all.push_back(cut);
+
+    for (int count : {0, 15, 16}) {
+        RecordingRecipe few = Named("entries_" + std::to_string(count) + ".MOV");
+        few.entryCount = count;
+        all.push_back(few);
+    }
+
+    RecordingRecipe csRun = Named("cs_run.MOV");
+    csRun.csRunInEntry0 = true;
+    all.push_back(csRun);
+
+    return all;
+}
+
+}  // namespace
+
+const std::vector<RecordingRecipe>& StandardRecordings() {
+    static const std::vector<RecordingRecipe> all = MakeStandardRecordings();
+    return all;
+}
+
+const RecordingRecipe& StandardRecording(const std::string& fileName) {
+    for (const RecordingRecipe& recipe : StandardRecordings()) {
+        if (recipe.fileName == fileName) return recipe;
+    }
+    throw std::invalid_argument("no standard recording named " + fileName);
+}
