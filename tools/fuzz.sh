@@ -7,16 +7,16 @@ cd "$(dirname "$0")/.."
 seconds=${1:?usage: tools/fuzz.sh SECONDS [TARGET...]}
 shift
 build=build/native
-targets=${*:-data_section_fuzzer}
+targets=${*:-data_section_fuzzer box_walk_fuzzer}
 
 seeds=$build/fuzz-seeds
-"$build/tools/make_recording" --fuzz-seeds "$seeds/data-section" \
+"$build/tools/make_recording" --fuzz-seeds "$seeds" \
     --standard-set "$seeds/recordings" --cache "$build/base-movies"
 
 for target in $targets; do
     case "$target" in
         data_section_fuzzer) seed_dir=$seeds/data-section ;;
-        *) seed_dir=$seeds/recordings ;;
+        *) seed_dir=$seeds/files ;;
     esac
     corpus=$build/fuzz-corpus/$target
     artifacts=$build/fuzz-artifacts/$target

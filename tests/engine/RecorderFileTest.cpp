@@ -21,6 +21,7 @@ TEST(RecorderFile, StandardRecordingsAndLayoutVariants) {
         {"2401020304_A001.MOV", true}, {"2401020312_G002.MOV", true}, {"2401020320_M003.MOV", true},
         {"2401020330_P004.MOV", true}, {"tail_in_udat.MOV", true},   {"tail_raw.MOV", true},
         {"wide_kept.MOV", true},       {"entries_0.MOV", true},      {"cs_run.MOV", true},
+        {"padded_40MiB.MOV", true},
         // The data section must be followed by exactly 12 bytes.
         {"tail_none.MOV", false},      {"udat_first.MOV", false},    {"cut_in_mdat.MOV", false},
     };

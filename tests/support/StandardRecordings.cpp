@@ -81,6 +81,12 @@ std::vector<RecordingRecipe> MakeStandardRecordings() {
         all.push_back(few);
     }
 
+    // Larger than the biggest view, so the data section lies past the first
+    // 8 MiB; the padding is a hole and takes no disk space.
+    RecordingRecipe padded = Named("padded_40MiB.MOV");
+    padded.mdatPadding = 40ull << 20;
+    all.push_back(padded);
+
     RecordingRecipe csRun = Named("cs_run.MOV");
     csRun.csRunInEntry0 = true;
     all.push_back(csRun);

@@ -1,0 +1,66 @@
+// Setting the engine up and taking it down, and the recorder-file test.
+
+#include "PlayerEngine.h"
+#include "format/RecorderFile.h"
+#include "platform/OverlayFont.h"
+
+namespace {
+
+constexpr wchar_t kFileLockName[] = L"hFileMutex";
+constexpr wchar_t kCacheLockName[] = L"hCacheFileMutex";
+
+}  // namespace
+
+PlayerEngine& ThePlayerEngine() {
+    static PlayerEngine engine;
+    return engine;
+}
+
+int32_t PlayerEngine::Init(PlayerEngine* engine, HWND__* videoWindow, const wchar_t* faceName) {
+    Uninit(engine);
+    if (!engine->fileLock.Create(kFileLockName)) return 0;
+    if (!engine->cacheLock.Create(kCacheLockName)) return 0;
+
+    EngineLockGuard hold(engine->fileLock);
+    engine->videoWindow = videoWindow;
+    engine->EngineSpeedIndex = 1;
+    engine->EnginePlayState = PlayState::kNone;
+    engine->EngineGroupTrack.reset();
+    engine->currentFrame = 0;
+    engine->overlayFont = CreateOverlayFont(videoWindow, faceName);
+
+    // All three readers get their handle of the walk lock, so every walk is
+    // locked and every reader's records are released on the way down.
+    const bool shown = engine->ShownClipReader.Init();
+    const bool loaded = engine->LoadedClipReader.Init();
+    const bool preload = engine->PreloadReader.Init();
+    return shown && loaded && preload ? 1 : 0;
+}
+
+int32_t PlayerEngine::Uninit(PlayerEngine* engine) {
+    // A running pre-load gives up at its next box step.
+    engine->PreloadReader.cancelFlag = 1;
+    WaitForRelease(engine->cacheLock);
+    engine->PreloadReader.cancelFlag = 0;
+
+    {
+        EngineLockGuard hold(engine->fileLock);
+        engine->EngineGroupTrack.reset();
+        DeleteOverlayFont(engine->overlayFont);
+        engine->overlayFont = nullptr;
+        engine->EnginePlayState = PlayState::kNone;
+    }
+    engine->fileLock.Close();
+    engine->cacheLock.Close();
+
+    engine->PreloadReader.Close();
+    engine->LoadedClipReader.Close();
+    engine->ShownClipReader.Close();
+    return 1;
+}
+
+int32_t PlayerEngine::IsRecorderFile(PlayerEngine* engine, const wchar_t* path) {
+    if (path == nullptr) return 0;
+    EngineLockGuard hold(engine->fileLock);
+    return ::IsRecorderFile(std::filesystem::path(path)) ? 1 : 0;
+}

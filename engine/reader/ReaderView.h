@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "format/ByteView.h"
+#include "platform/ByteSource.h"
+
+// One mapped window of a reader's file: the mapping itself, which starts at
+// an allocation-granularity boundary, and the bytes asked for inside it.
+struct ReaderView {
+    std::unique_ptr<MappedBytes> mapping;
+    ByteView bytes;
+};
+
+// Maps length bytes at offset, cut so they do not pass limit. Nothing to map
+// gives no view and no message; a mapping the system refuses is reported to
+// the user (ReportMappingError) and gives no view.
+std::optional<ReaderView> MapReaderView(ByteSource& source, uint64_t offset, uint64_t length, uint64_t limit);
