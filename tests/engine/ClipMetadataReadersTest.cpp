@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <future>
 
 #include "BoxBytes.h"
@@ -109,6 +110,38 @@ TEST_F(ClipMetadataReadersTest, ResolutionLetter) {
     EXPECT_EQ(ReadClipCsLetter(Recording("2401020330_P004.MOV").c_str()), 0) << "an invalid record";
     EXPECT_EQ(ReadClipCsLetter(kNoSection), 0) << "no data section";
     EXPECT_EQ(ReadClipCsLetter(L"no such file.MOV"), 0);
+}
+
+// Every standard recording gives back the recorder record its recipe wrote.
+TEST_F(ClipMetadataReadersTest, RecorderRecordOfEveryStandardRecording) {
+    for (const RecordingRecipe& recipe : StandardRecordings()) {
+        const std::wstring path = Recording(recipe.fileName.c_str());
+        CsRecord record;
+        const int32_t found = ReadClipCsRecord(&engine_, record, path.c_str());
+        const int8_t letter = ReadClipCsLetter(path.c_str());
+        if (recipe.cutAt != 0) {
+            EXPECT_EQ(found, 0) << recipe.fileName;
+            EXPECT_EQ(letter, 0) << recipe.fileName;
+            continue;
+        }
+        if (recipe.csRunInEntry0) {
+            EXPECT_EQ(found, 1);
+            EXPECT_EQ(Version(record), "090807F") << "the run's second record wins";
+            continue;
+        }
+        const bool valid = recipe.recordType == 'M' || recipe.recordType == 'D';
+        EXPECT_EQ(found, valid ? 1 : 0) << recipe.fileName;
+        EXPECT_EQ(record.typeLetter, recipe.recordType) << recipe.fileName;
+        if (!valid) {
+            EXPECT_EQ(letter, 0) << recipe.fileName;
+            continue;
+        }
+        char version[8];
+        std::snprintf(version, sizeof version, "%02d%02d%02d%c", recipe.firmware[0], recipe.firmware[1],
+                      recipe.firmware[2], recipe.resolutionLetter);
+        EXPECT_EQ(Version(record), version) << recipe.fileName;
+        EXPECT_EQ(letter, recipe.resolutionLetter) << recipe.fileName;
+    }
 }
 
 TEST_F(ClipMetadataReadersTest, EmptyGroupGivesAnEmptyTrack) {
