@@ -13,6 +13,7 @@
 // declare them, so this block stays free of those headers.
 struct HWND__;
 struct HFONT__;
+class CPlayer;
 
 // Play states of EnginePlayState.
 namespace PlayState {
@@ -22,6 +23,12 @@ constexpr uint32_t kPlaying = 2;
 constexpr uint32_t kPaused = 3;
 }  // namespace PlayState
 
+// The playback back-end. Only what the engine reads so far is here; the
+// DirectShow interfaces and the overlay surfaces join it with playback.
+struct PlaybackBackend {
+    CPlayer* player = nullptr;  // the Media Foundation player; null when none plays
+};
+
 // The movie engine's one context block. The engine is a module of free
 // functions over it; the rest of the program reaches playback through
 // PlayerEngineTable and always passes the one block, ThePlayerEngine().
@@ -30,6 +37,7 @@ struct PlayerEngine {
     float frameDuration = 0.0f;      // ms per frame, the unit of every frame number
     uint32_t flag52 = 0;             // stored, never read
     uint32_t hardwareDecoding = 0;   // stored; playback does not consult it
+    uint32_t reversePlayable = 0;    // 1 when the opened movie can play backwards
     int32_t EngineSpeedIndex = 1;    // -4, -2, -1, 1 (normal), 2, 4
     std::atomic<uint32_t> EnginePlayState{PlayState::kNone};
     int64_t currentFrame = 0;
@@ -45,8 +53,12 @@ struct PlayerEngine {
     MappedMovieFile LoadedClipReader;  // where the current clip's data is loaded
     MappedMovieFile PreloadReader;     // filled in the background
 
+    PlaybackBackend EnginePlaybackBackend;
+
     // GPS samples of the current group of recordings, for the map.
     std::unique_ptr<std::vector<GpsRecord>> EngineGroupTrack;
+
+    bool HasMediaFoundationPlayer() const { return EnginePlaybackBackend.player != nullptr; }
 
     // Sets the engine up for the given video window; the font face is the
     // overlay's. Undoes an earlier set-up first. 1 on success.

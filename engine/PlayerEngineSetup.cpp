@@ -25,6 +25,7 @@ int32_t PlayerEngine::Init(PlayerEngine* engine, HWND__* videoWindow, const wcha
     engine->videoWindow = videoWindow;
     engine->EngineSpeedIndex = 1;
     engine->EnginePlayState = PlayState::kNone;
+    engine->EnginePlaybackBackend.player = nullptr;
     engine->EngineGroupTrack.reset();
     engine->currentFrame = 0;
     engine->overlayFont = CreateOverlayFont(videoWindow, faceName);

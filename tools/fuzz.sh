@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:?usage: tools/fuzz.sh SECONDS [TARGET...]}
 shift
 build=build/native
-targets=${*:-data_section_fuzzer box_walk_fuzzer}
+targets=${*:-data_section_fuzzer box_walk_fuzzer box_index_fuzzer}
 
 seeds=$build/fuzz-seeds
 "$build/tools/make_recording" --fuzz-seeds "$seeds" \

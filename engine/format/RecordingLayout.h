@@ -33,6 +33,11 @@ constexpr size_t kEntryCountOffset = kRecorderRecordSize;                    // 
 constexpr size_t kFirstEntryOffset = kEntryCountOffset + kEntryCountSize;    // 28 in the data area
 constexpr size_t kSectionFixedBodySize = 2 * kMarkSize + kRecorderRecordSize + kEntryCountSize;  // 40
 
+// The same fields counted from the start of the "udat" body ("CSMDAT").
+constexpr size_t kRecorderRecordOffsetInBody = kMarkSize;                                       // 6
+constexpr size_t kEntryCountOffsetInBody = kRecorderRecordOffsetInBody + kRecorderRecordSize;  // 32
+constexpr size_t kFirstEntryOffsetInBody = kEntryCountOffsetInBody + kEntryCountSize;          // 34
+
 constexpr uint64_t DataSectionBodySize(uint64_t entries) {
     return kSectionFixedBodySize + kUdatEntrySize * entries;
 }

@@ -77,6 +77,7 @@ public:
     // The time zone the fix times are read in; the system's unless a test
     // sets another.
     void SetTimeZone(const LocalTimeZone& zone) { zone_ = &zone; }
+    const LocalTimeZone& TimeZone() const { return *zone_; }
 
     // Raised by another thread; the running walk fails at its next box step
     // and clears it.

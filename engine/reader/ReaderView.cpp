@@ -2,7 +2,8 @@
 
 #include "platform/MappingErrorReporter.h"
 
-std::optional<ReaderView> MapReaderView(ByteSource& source, uint64_t offset, uint64_t length, uint64_t limit) {
+std::optional<ReaderView> MapReaderView(ByteSource& source, uint64_t offset, uint64_t length, uint64_t limit,
+                                        ViewFailure failure) {
     const uint64_t granularity = source.AllocationGranularity();
     const uint64_t remainder = offset % granularity;
     if (offset >= limit) return std::nullopt;
@@ -12,7 +13,7 @@ std::optional<ReaderView> MapReaderView(ByteSource& source, uint64_t offset, uin
     uint32_t error = 0;
     std::unique_ptr<MappedBytes> mapping = source.Map(offset - remainder, static_cast<size_t>(remainder + length), error);
     if (!mapping) {
-        ReportMappingError(error);
+        if (failure == ViewFailure::kReport) ReportMappingError(error);
         return std::nullopt;
     }
     const ByteView bytes(mapping->data() + remainder, static_cast<size_t>(length));

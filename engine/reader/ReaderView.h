@@ -14,7 +14,13 @@ struct ReaderView {
     ByteView bytes;
 };
 
+// What becomes of a view the system refuses. The playback reader shows it
+// to the user; the box index and the joiner only fail, and their callers
+// say what went wrong in their own words.
+enum class ViewFailure { kReport, kQuiet };
+
 // Maps length bytes at offset, cut so they do not pass limit. Nothing to map
-// gives no view and no message; a mapping the system refuses is reported to
-// the user (ReportMappingError) and gives no view.
-std::optional<ReaderView> MapReaderView(ByteSource& source, uint64_t offset, uint64_t length, uint64_t limit);
+// gives no view and no message; a mapping the system refuses gives no view
+// and, with ViewFailure::kReport, is shown to the user (ReportMappingError).
+std::optional<ReaderView> MapReaderView(ByteSource& source, uint64_t offset, uint64_t length, uint64_t limit,
+                                        ViewFailure failure = ViewFailure::kReport);
