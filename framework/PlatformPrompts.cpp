@@ -15,7 +15,7 @@ namespace {
 constexpr size_t kPathChars = MAX_PATH;
 
 // Opens the browser at the start folder once it is up.
-int CALLBACK SelectStartFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
+int CALLBACK BrowseForFolderCallback(HWND dialog, UINT message, LPARAM, LPARAM data) {
     if (message == BFFM_INITIALIZED) {
         SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
     }
@@ -39,7 +39,7 @@ public:
         info.pszDisplayName = buffer.data();
         info.lpszTitle = title.c_str();
         info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-        info.lpfn = &SelectStartFolder;
+        info.lpfn = &BrowseForFolderCallback;
         info.lParam = reinterpret_cast<LPARAM>(buffer.data());
         PIDLIST_ABSOLUTE list = SHBrowseForFolderW(&info);
         if (list == nullptr) {

@@ -10,14 +10,16 @@ enum SkinButtonImage : int {
 
 constexpr int kSkinButtonImageCount = 4;
 
-// Disabled wins over pressed (selected or checked), which wins over the
-// owner's latch, which wins over the normal look.
-inline SkinButtonImage ChooseSkinButtonImage(bool disabled, bool selectedOrChecked, bool latched) {
+// Disabled wins over pressed (selected or checked) and the owner's latch,
+// which win over the hover look while the mouse rests on the button, which
+// wins over the normal look.
+inline SkinButtonImage ChooseSkinButtonImage(bool disabled, bool selectedOrChecked, bool latched,
+                                             bool hovering = false) {
     if (disabled) {
         return kSkinImageDisabled;
     }
     if (selectedOrChecked || latched) {
         return kSkinImagePressed;
     }
-    return kSkinImageNormal;
+    return hovering ? kSkinImageHover : kSkinImageNormal;
 }

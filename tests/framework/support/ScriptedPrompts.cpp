@@ -59,9 +59,9 @@ std::vector<ScriptedPrompts::ShownMessage> ScriptedPrompts::Messages() const {
     return messages_;
 }
 
-std::vector<std::wstring> ScriptedPrompts::FolderTitles() const {
+std::vector<ScriptedPrompts::FolderRequest> ScriptedPrompts::FolderRequests() const {
     std::lock_guard<std::mutex> lock(mutex_);
-    return folderTitles_;
+    return folderRequests_;
 }
 
 std::vector<fw::FileRequest> ScriptedPrompts::FileRequests() const {
@@ -80,9 +80,9 @@ int ScriptedPrompts::ShowMessage(HWND owner, const std::wstring& text, const std
     return Next(messageAnswers_, IDOK);
 }
 
-fw::FolderChoice ScriptedPrompts::ChooseFolder(HWND, const std::wstring& title, const std::wstring&) {
+fw::FolderChoice ScriptedPrompts::ChooseFolder(HWND owner, const std::wstring& title, const std::wstring& startFolder) {
     std::lock_guard<std::mutex> lock(mutex_);
-    folderTitles_.push_back(title);
+    folderRequests_.push_back({owner, title, startFolder});
     return Next(folders_, fw::FolderChoice{});
 }
 

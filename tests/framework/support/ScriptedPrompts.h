@@ -28,7 +28,12 @@ public:
     void QueueMenuCommand(UINT command);
 
     std::vector<ShownMessage> Messages() const;
-    std::vector<std::wstring> FolderTitles() const;
+    struct FolderRequest {
+        HWND owner;
+        std::wstring title;
+        std::wstring startFolder;
+    };
+    std::vector<FolderRequest> FolderRequests() const;
     std::vector<fw::FileRequest> FileRequests() const;
     // Texts of the last tracked menu's items, by position; "-" for a
     // separator, "(grey)" appended to a greyed item.
@@ -46,7 +51,7 @@ private:
     std::deque<std::optional<std::wstring>> files_;
     std::deque<UINT> menuCommands_;
     std::vector<ShownMessage> messages_;
-    std::vector<std::wstring> folderTitles_;
+    std::vector<FolderRequest> folderRequests_;
     std::vector<fw::FileRequest> fileRequests_;
     std::vector<std::wstring> lastMenu_;
 };
