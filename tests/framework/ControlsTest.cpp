@@ -2,14 +2,9 @@
 
 #include "framework/Application.h"
 #include "framework/ComboBox.h"
-#include "framework/Edit.h"
-#include "framework/Handles.h"
 #include "framework/HeaderCtrl.h"
-#include "framework/ImageList.h"
 #include "framework/ListView.h"
-#include "framework/Static.h"
 #include "framework/SysLink.h"
-#include "framework/ToolTip.h"
 #include "framework/TreeView.h"
 #include "support/HostWindow.h"
 
@@ -98,20 +93,6 @@ TEST_F(Controls, ComboBoxEntriesAndSelection) {
     EXPECT_EQ(combo.GetCount(), 0);
 }
 
-TEST_F(Controls, EditAndStaticCarryTheirText) {
-    fw::Edit edit;
-    fw::WindowArgs args = Args(38500, ES_AUTOHSCROLL);
-    args.text = L"C:\\DCIM";
-    ASSERT_TRUE(edit.Create(args));
-    EXPECT_EQ(edit.GetText(), L"C:\\DCIM");
-    edit.SetReadOnly(true);
-    EXPECT_TRUE(GetWindowLongW(edit.Handle(), GWL_STYLE) & ES_READONLY);
-    fw::Static label;
-    ASSERT_TRUE(label.Create(Args(1006, SS_LEFT)));
-    label.SetText(L"0 MB");
-    EXPECT_EQ(label.GetText(), L"0 MB");
-}
-
 TEST_F(Controls, SysLinkHandsOutTheAddressOfEachLink) {
     fw::SysLink link;
     fw::WindowArgs args = Args(1007, 0);
@@ -119,28 +100,6 @@ TEST_F(Controls, SysLinkHandsOutTheAddressOfEachLink) {
     ASSERT_TRUE(link.Create(args));
     EXPECT_EQ(link.GetItemUrl(0), L"http://updates.invalid/viewer");
     EXPECT_EQ(link.GetItemUrl(3), L"");
-}
-
-TEST_F(Controls, ToolTipTakesWholeChildWindowsAsTools) {
-    fw::ToolTip tip;
-    ASSERT_TRUE(tip.Create(host.Handle()));
-    fw::Static target;
-    ASSERT_TRUE(target.Create(Args(5, SS_LEFT)));
-    EXPECT_TRUE(tip.AddTool(target.Handle(), L"先頭"));
-    tip.UpdateTipText(target.Handle(), L"前");
-    EXPECT_EQ(tip.Send(TTM_GETTOOLCOUNT), 1);
-}
-
-TEST_F(Controls, ImageListCutsAStripIntoImages) {
-    fw::ImageList images;
-    ASSERT_TRUE(images.Create(32, 32, ILC_COLOR32 | ILC_MASK, 0, 4));
-    HDC screen = GetDC(nullptr);
-    fw::Bitmap strip(CreateCompatibleBitmap(screen, 128, 32));
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(images.AddMasked(strip.Get(), RGB(0, 0, 0)), 0);
-    EXPECT_EQ(images.Count(), 4);
-    images.Destroy();
-    EXPECT_EQ(images.Count(), 0);
 }
 
 }  // namespace
