@@ -89,7 +89,7 @@ void CaptureWindow(HWND window, DibCanvas& canvas) {
     // Wine copies what is drawn into a window to the screen from its
     // message loop; give it a moment.
     GdiFlush();
-    PumpUntil([] { return false; }, 150);
+    PumpUntil([] { return false; }, 300);
     RECT r{};
     GetWindowRect(window, &r);
     const fw::WindowDC screen(nullptr);
