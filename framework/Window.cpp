@@ -58,7 +58,13 @@ Window::~Window() {
 }
 
 Window* Window::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<Window*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+    // The property holds an address in this process only: never trust it
+    // on another process's window.
+    DWORD process = 0;
+    if (hwnd == nullptr || GetWindowThreadProcessId(hwnd, &process) == 0 || process != GetCurrentProcessId()) {
+        return nullptr;
+    }
+    return static_cast<Window*>(GetPropW(hwnd, kObjectProperty));
 }
 
 const MessageMap& Window::GetMessageMap() const {
