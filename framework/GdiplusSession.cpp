@@ -1,0 +1,21 @@
+#include "framework/GdiplusSession.h"
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+namespace fw {
+
+GdiplusSession::GdiplusSession() {
+    Gdiplus::GdiplusStartupInput input;
+    if (Gdiplus::GdiplusStartup(&token_, &input, nullptr) != Gdiplus::Ok) {
+        token_ = 0;
+    }
+}
+
+GdiplusSession::~GdiplusSession() {
+    if (token_ != 0) {
+        Gdiplus::GdiplusShutdown(token_);
+    }
+}
+
+}  // namespace fw

@@ -1,0 +1,47 @@
+#include "framework/WorkerThread.h"
+
+#include <process.h>
+
+namespace fw {
+
+WorkerThread::WorkerThread(std::function<unsigned()> body) : body_(std::move(body)) {
+    unsigned id = 0;
+    // _beginthreadex, not CreateThread, so the C runtime is set up for it.
+    const uintptr_t handle = _beginthreadex(nullptr, 0, &WorkerThread::Entry, this, CREATE_SUSPENDED, &id);
+    handle_.Reset(reinterpret_cast<HANDLE>(handle));
+    threadId_ = id;
+}
+
+WorkerThread::~WorkerThread() {
+    if (!handle_.Valid()) {
+        return;
+    }
+    if (!resumed_.load()) {
+        cancelled_ = true;
+        ResumeThread(handle_.Get());
+    }
+    WaitForSingleObject(handle_.Get(), INFINITE);
+}
+
+bool WorkerThread::Resume() {
+    if (!handle_.Valid() || resumed_.exchange(true)) {
+        return false;
+    }
+    return ResumeThread(handle_.Get()) != static_cast<DWORD>(-1);
+}
+
+DWORD WorkerThread::Wait(DWORD milliseconds) const {
+    return handle_.Valid() ? WaitForSingleObject(handle_.Get(), milliseconds) : WAIT_FAILED;
+}
+
+unsigned __stdcall WorkerThread::Entry(void* self) {
+    auto* thread = static_cast<WorkerThread*>(self);
+    if (thread->cancelled_.load()) {
+        return 0;
+    }
+    const unsigned code = thread->body_ ? thread->body_() : 0;
+    thread->exitCode_ = code;
+    return code;
+}
+
+}  // namespace fw

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Appends the removable drives' roots ("E:\") in the order the system
+// lists them, never drive A:. Returns the array's last index after the
+// scan, or -1 when no removable drive was seen or the list could not be had.
+int GetRemovableDrives(std::vector<std::wstring>& drives);
+
+// The walk over a drive list (NUL-separated roots, ending in an empty
+// one), with the drive-type question given; GetRemovableDrives runs it on
+// the system's list.
+int CollectRemovableDrives(const wchar_t* rootList, const std::function<UINT(const wchar_t*)>& driveType,
+                           std::vector<std::wstring>& drives);
