@@ -44,7 +44,13 @@ struct PlayerEngine {
     // Set by the main window only when Init succeeded; every caller of the
     // engine tests it first.
     std::atomic<uint32_t> PlayerEngineReady{0};
+    // Set by the main window once the current clip's records were handed to
+    // the engine, cleared when it closes or unloads the clip.
+    std::atomic<uint32_t> clipDataLoaded{0};
     HFONT__* overlayFont = nullptr;
+    // The text shown when no decoder can be built; handed in by the main
+    // window from its text table, which outlives the engine.
+    const wchar_t* codecHintText = nullptr;
 
     EngineLock fileLock;   // "hFileMutex": playback state and the shown records
     EngineLock cacheLock;  // "hCacheFileMutex": the pre-load area
@@ -60,6 +66,9 @@ struct PlayerEngine {
 
     bool HasMediaFoundationPlayer() const { return EnginePlaybackBackend.player != nullptr; }
 
+    // Takes down whatever an earlier set-up left and returns every field to
+    // its start value, so Init starts from a clean block.
+    static void Reset(PlayerEngine* engine);
     // Sets the engine up for the given video window; the font face is the
     // overlay's. Undoes an earlier set-up first. 1 on success.
     static int32_t Init(PlayerEngine* engine, HWND__* videoWindow, const wchar_t* faceName);

@@ -16,6 +16,22 @@ PlayerEngine& ThePlayerEngine() {
     return engine;
 }
 
+void PlayerEngine::Reset(PlayerEngine* engine) {
+    Uninit(engine);
+    engine->videoWindow = nullptr;
+    engine->frameDuration = 0.0f;
+    engine->flag52 = 0;
+    engine->hardwareDecoding = 0;
+    engine->reversePlayable = 0;
+    engine->EngineSpeedIndex = 1;
+    engine->EnginePlayState = PlayState::kNone;
+    engine->currentFrame = 0;
+    engine->PlayerEngineReady = 0;
+    engine->clipDataLoaded = 0;
+    engine->codecHintText = nullptr;
+    engine->EnginePlaybackBackend = PlaybackBackend{};
+}
+
 int32_t PlayerEngine::Init(PlayerEngine* engine, HWND__* videoWindow, const wchar_t* faceName) {
     Uninit(engine);
     if (!engine->fileLock.Create(kFileLockName)) return 0;

@@ -13,11 +13,29 @@ bool RegisterCommonControls() {
     return InitCommonControlsEx(&controls) != FALSE;
 }
 
+namespace {
+
+Application* g_running = nullptr;
+
+}  // namespace
+
+Application::~Application() {
+    if (g_running == this) {
+        g_running = nullptr;
+    }
+}
+
+Application* Application::Current() { return g_running; }
+
 int Application::Run() {
     // Apartment-threaded OLE on the UI thread: the folder dialog and the
     // embedded browsers need it.
     ComApartment ole(ComApartment::Kind::Ole);
     RegisterCommonControls();
+    g_running = this;
+    struct Finished {
+        ~Finished() { g_running = nullptr; }
+    } finished;
     if (!InitInstance()) {
         return 0;
     }

@@ -10,8 +10,16 @@ namespace fw {
 // and returns FALSE; otherwise Run pumps messages until WM_QUIT.
 class Application {
 public:
-    virtual ~Application() = default;
+    virtual ~Application();
     int Run();
+    // The application whose Run is under way; null outside it.
+    static Application* Current();
+    // Idle-time housekeeping, which the main window asks for now and then.
+    // TRUE when more remains to be done. Nothing here needs it so far.
+    virtual BOOL OnIdle(LONG count) {
+        (void)count;
+        return FALSE;
+    }
 
 protected:
     virtual BOOL InitInstance() = 0;

@@ -34,6 +34,29 @@ DWORD WorkerThread::Wait(DWORD milliseconds) const {
     return handle_.Valid() ? WaitForSingleObject(handle_.Get(), milliseconds) : WAIT_FAILED;
 }
 
+DWORD WorkerThread::WaitServingSentMessages(DWORD milliseconds) const {
+    if (!handle_.Valid()) {
+        return WAIT_FAILED;
+    }
+    const HANDLE handle = handle_.Get();
+    const ULONGLONG deadline = milliseconds == INFINITE ? 0 : GetTickCount64() + milliseconds;
+    for (;;) {
+        DWORD left = INFINITE;
+        if (milliseconds != INFINITE) {
+            const ULONGLONG now = GetTickCount64();
+            left = now >= deadline ? 0 : static_cast<DWORD>(deadline - now);
+        }
+        const DWORD result = MsgWaitForMultipleObjects(1, &handle, FALSE, left, QS_SENDMESSAGE);
+        if (result != WAIT_OBJECT_0 + 1) {
+            return result;
+        }
+        // Peeking delivers the messages sent to this thread; nothing posted
+        // is taken from the queue.
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
 unsigned __stdcall WorkerThread::Entry(void* self) {
     auto* thread = static_cast<WorkerThread*>(self);
     if (thread->cancelled_.load()) {

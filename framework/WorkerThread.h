@@ -24,6 +24,11 @@ public:
     bool Resume();
     // WAIT_OBJECT_0 once the thread has ended, WAIT_TIMEOUT before.
     DWORD Wait(DWORD milliseconds = INFINITE) const;
+    // The same wait for a window thread: messages that other threads send
+    // to its windows are handled meanwhile, so a body blocked in
+    // SendMessage to one of them can still finish. Posted messages stay
+    // queued.
+    DWORD WaitServingSentMessages(DWORD milliseconds = INFINITE) const;
     HANDLE Handle() const { return handle_.Get(); }
     DWORD ThreadId() const { return threadId_; }
     unsigned ExitCode() const { return exitCode_.load(); }

@@ -60,6 +60,36 @@ TEST_F(PlayerEngineTest, FailedLockCreationFailsInit) {
     }
 }
 
+TEST_F(PlayerEngineTest, ResetTakesALiveEngineBackToItsStartValues) {
+    ASSERT_EQ(PlayerEngine::Init(&engine_, nullptr, L"face"), 1);
+    ASSERT_TRUE(engine_.ShownClipReader.OpenAndParse(TestRecordingPath("2401020304_A001.MOV").wstring()));
+    engine_.frameDuration = 33.0f;
+    engine_.hardwareDecoding = 1;
+    engine_.EngineSpeedIndex = -4;
+    engine_.EnginePlayState = PlayState::kPaused;
+    engine_.PlayerEngineReady = 1;
+    engine_.clipDataLoaded = 1;
+    engine_.codecHintText = L"hint";
+    engine_.EngineGroupTrack = std::make_unique<std::vector<GpsRecord>>(2);
+
+    PlayerEngine::Reset(&engine_);
+    EXPECT_FALSE(engine_.fileLock.IsOpen());
+    EXPECT_FALSE(engine_.cacheLock.IsOpen());
+    EXPECT_EQ(engine_.ShownClipReader.Records(), nullptr);
+    EXPECT_EQ(engine_.frameDuration, 0.0f);
+    EXPECT_EQ(engine_.hardwareDecoding, 0u);
+    EXPECT_EQ(engine_.EngineSpeedIndex, 1);
+    EXPECT_EQ(engine_.EnginePlayState, PlayState::kNone);
+    EXPECT_EQ(engine_.PlayerEngineReady, 0u);
+    EXPECT_EQ(engine_.clipDataLoaded, 0u);
+    EXPECT_EQ(engine_.codecHintText, nullptr);
+    EXPECT_EQ(engine_.EngineGroupTrack, nullptr);
+    EXPECT_EQ(PlayerEngineWaiters, 0u);
+
+    // A reset block sets up like a new one.
+    EXPECT_EQ(PlayerEngine::Init(&engine_, nullptr, L"face"), 1);
+}
+
 TEST_F(PlayerEngineTest, UninitOfAnEngineNeverSetUp) {
     EXPECT_EQ(PlayerEngine::Uninit(&engine_), 1);
     EXPECT_EQ(PlayerEngineWaiters, 0u);

@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "framework/Handles.h"
+#include "support/HostWindow.h"
 
 namespace {
 
@@ -54,6 +55,47 @@ TEST(WorkerThread, TheObjectWaitsForARunningBodyAndAStopFlagEndsIt) {
         stop = true;
     }
     EXPECT_TRUE(finished.load());
+}
+
+TEST(WorkerThread, AWaitServingSentMessagesLetsABodyBlockedInSendMessageFinish) {
+    testing_support::HostWindow window;
+    std::atomic<LRESULT> answer{0};
+    const HWND target = window.Handle();
+    fw::WorkerThread thread([&] {
+        // WM_GETTEXTLENGTH of a window without text answers 0; what matters
+        // is that the call returns at all.
+        answer = SendMessageW(target, WM_GETTEXTLENGTH, 0, 0) + 1;
+        return 0u;
+    });
+    thread.Resume();
+    EXPECT_EQ(thread.WaitServingSentMessages(5000), WAIT_OBJECT_0);
+    EXPECT_EQ(answer.load(), 1);
+}
+
+TEST(WorkerThread, AWaitServingSentMessagesLeavesPostedMessagesQueued) {
+    testing_support::HostWindow window;
+    PostMessageW(window.Handle(), WM_APP, 0, 0);
+    fw::WorkerThread thread([] {
+        Sleep(50);
+        return 0u;
+    });
+    thread.Resume();
+    EXPECT_EQ(thread.WaitServingSentMessages(5000), WAIT_OBJECT_0);
+    MSG message;
+    EXPECT_TRUE(PeekMessageW(&message, window.Handle(), WM_APP, WM_APP, PM_REMOVE));
+}
+
+TEST(WorkerThread, AWaitServingSentMessagesTimesOut) {
+    std::atomic<bool> stop{false};
+    fw::WorkerThread thread([&] {
+        while (!stop.load()) {
+            Sleep(5);
+        }
+        return 0u;
+    });
+    thread.Resume();
+    EXPECT_EQ(thread.WaitServingSentMessages(40), static_cast<DWORD>(WAIT_TIMEOUT));
+    stop = true;
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+// Which of the main window's controls can be used when. The rules for the
+// command buttons are DecideControlStates; here they are applied.
+
+#include "app/CkadomirDlg.h"
+
+namespace {
+
+BOOL CALLBACK EnableChild(HWND child, LPARAM enable) {
+    EnableWindow(child, static_cast<BOOL>(enable));
+    return TRUE;
+}
+
+}  // namespace
+
+// A panel and every control on it.
+void CkadomirDlg::EnablePanel(fw::Window* panel, BOOL enable) const {
+    if (panel == nullptr || panel->Handle() == nullptr) {
+        return;
+    }
+    panel->Enable(enable != FALSE);
+    EnumChildWindows(panel->Handle(), &EnableChild, enable);
+}
+
+void CkadomirDlg::DisableControls() {
+    for (CSkinButton& button : mainButtons_) {
+        button.Enable(false);
+    }
+    for (CSkinButton& button : windowButtons_) {
+        button.Enable(false);
+    }
+    EnablePanel(infoPanel_.get(), FALSE);
+}
+
+void CkadomirDlg::EnableControls() {
+    for (int i = 0; i < kMainButtonCount; ++i) {
+        mainButtons_[i].Enable(i == kButtonOpenSource);
+    }
+    EnablePanel(infoPanel_.get(), TRUE);
+    for (CSkinButton& button : windowButtons_) {
+        button.Enable(true);
+    }
+}
+
+void CkadomirDlg::UpdateControlStates() {
+    for (CSkinButton& button : windowButtons_) {
+        button.Enable(true);
+    }
+    ApplyControlStates(DecideControlStates(CurrentControlInputs()));
+    EnablePanel(infoPanel_.get(), TRUE);
+}
+
+ControlStateInputs CkadomirDlg::CurrentControlInputs() const {
+    ControlStateInputs in;
+    in.engineReady = EngineReady();
+    in.playState = PlayState();
+    in.speedIndex = engine_.EngineSpeedIndex;
+    in.clipDataLoaded = engine_.clipDataLoaded.load() != 0;
+    in.currentIndex = currentClip_;
+    in.noSource = noSource_ != 0;
+    in.sizeMode = sizeMode_;
+    in.fullScreen = fullScreen_ != 0;
+    return in;
+}
+
+void CkadomirDlg::ApplyControlStates(const ControlStates& states) {
+    for (int i = 0; i < kMainButtonCount; ++i) {
+        mainButtons_[i].Enable(states.enabled[i]);
+    }
+    const auto show = [](CSkinButton& button, Visibility visibility) {
+        if (visibility != Visibility::Unchanged) {
+            button.Show(visibility == Visibility::Shown ? SW_SHOW : SW_HIDE);
+        }
+    };
+    show(mainButtons_[kButtonSnapshot], states.snapshotVisibility);
+    show(mainButtons_[kButtonZoom], states.zoomVisibility);
+}

@@ -1,0 +1,170 @@
+// Layouts and painting of the main window. It is always 1120 x 700 and
+// borderless; it paints its own skin and title.
+
+#include "app/CkadomirDlg.h"
+#include "app/LayoutRects.h"
+#include "app/MainWindowIds.h"
+#include "framework/DeviceContext.h"
+#include "framework/Handles.h"
+#include "ui/core/UiTextTable.h"
+#include "ui/shared/UiFonts.h"
+
+namespace {
+
+constexpr COLORREF kTitleColour = RGB(255, 255, 255);
+constexpr RECT kTitleRect{10, 4, 400, 30};
+// Tooltip of the size button: the size the next press switches to.
+constexpr int kNextSizeSlots[kSizeModes] = {8, 7, 18};
+
+void Place(const fw::Window* window, const LayoutRect& r, bool repaint = true) {
+    if (window != nullptr && window->Handle() != nullptr) {
+        window->Move(ToRect(r), repaint);
+    }
+}
+
+void ShowIf(const fw::Window* window, bool shown) {
+    if (window != nullptr && window->Handle() != nullptr) {
+        window->Show(shown ? SW_SHOW : SW_HIDE);
+    }
+}
+
+}  // namespace
+
+void CkadomirDlg::LayoutSmall() { Layout(0); }
+
+void CkadomirDlg::Layout(int sizeMode) {
+    sizeMode_ = sizeMode;
+    ApplyWindowSize();
+    const RECT client = ClientRect();
+    const RECT video = videoSurface_.ClientRect();
+    if (IsRectEmpty(&client) || IsRectEmpty(&video)) {
+        return;
+    }
+    zoomScale_ = 1.0f;
+    const LayoutRect clientArea = MainClientRect();
+    const LayoutRect videoArea = VideoArea(sizeMode_);
+    Place(&seekSlider_, SeekSliderRect(videoArea));
+    Place(infoPanel_.get(), InfoPanelRect(sizeMode_, videoArea, clientArea));
+    if (sizeMode_ == 0) {
+        Place(graph_.get(), GraphRect(videoArea, clientArea));
+        Place(mapWindow_.get(), MapWindowRect(videoArea));
+    }
+    PlaceMainButtons();
+    Place(&volumeSlider_, VolumeSliderRect(clientArea));
+    volumeSlider_.Show(SW_SHOW);
+    ShowSpeedText();
+}
+
+// The window and video step of a layout.
+void CkadomirDlg::ApplyWindowSize() {
+    MoveWindow(Handle(), savedWindowRect_.left, savedWindowRect_.top, kMainWindowWidth, kMainWindowHeight, FALSE);
+    SetWindowRegion();
+    if (videoSurface_.Handle() == nullptr) {
+        return;
+    }
+    const HWND video = videoSurface_.Handle();
+    SetWindowLongPtrW(video, GWL_EXSTYLE, GetWindowLongPtrW(video, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+    ShowControlsForMode(sizeMode_);
+    videoSurface_.SetPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    Place(&videoSurface_, VideoArea(sizeMode_), false);
+}
+
+void CkadomirDlg::SetWindowRegion() {
+    const RECT client = ClientRect();
+    fw::Region region(CreateRectRgnIndirect(&client));
+    // The window owns the region once it is set.
+    if (SetWindowRgn(Handle(), region.Get(), FALSE)) {
+        region.Release();
+    }
+    Invalidate();
+}
+
+void CkadomirDlg::ShowControlsForMode(int sizeMode) {
+    ShowIf(graph_.get(), sizeMode == 0);
+    ShowIf(&seekSlider_, true);
+    ShowIf(&volumeSlider_, true);
+    ShowIf(infoPanel_.get(), sizeMode != 2);
+    for (int i = 0; i < kMainButtonCount; ++i) {
+        ShowIf(&mainButtons_[i], MainButtonPlace(i, sizeMode, MainClientRect()).shown);
+    }
+    for (CSkinButton& button : windowButtons_) {
+        ShowIf(&button, true);
+    }
+}
+
+void CkadomirDlg::PlaceMainButtons() {
+    const LayoutRect client = MainClientRect();
+    for (int i = 0; i < kMainButtonCount; ++i) {
+        const ButtonPlace place = MainButtonPlace(i, sizeMode_, client);
+        if (place.rect.Width() > 0) {
+            Place(&mainButtons_[i], place.rect);
+        }
+        ShowIf(&mainButtons_[i], place.shown);
+    }
+    for (int i = 0; i < kWindowButtonCount; ++i) {
+        Place(&windowButtons_[i], WindowButtonRect(i, client));
+        ShowIf(&windowButtons_[i], true);
+    }
+    if (!fullScreen_) {
+        toolTip_.UpdateTipText(windowButtons_[kWindowButtonSize].Handle(), UiText(kNextSizeSlots[sizeMode_]));
+        toolTip_.Activate(true);
+    }
+}
+
+// The panels beside the video, and the video area redrawn.
+void CkadomirDlg::PlaceSubWindows() {
+    const RECT video = ToRect(VideoArea(sizeMode_));
+    InvalidateRect(Handle(), &video, TRUE);
+}
+
+void CkadomirDlg::ResetZoom() {
+    zoomScale_ = 1.0f;
+    zoomPan_ = {};
+    zoomCentre_ = ZoomCentre(sizeMode_);
+}
+
+LRESULT CkadomirDlg::OnPaint(const fw::Message& m) {
+    if (IsIconic(Handle())) {
+        return Default(m);
+    }
+    {
+        const fw::PaintDC dc(Handle());
+        if (!fullScreen_) {
+            const fw::SelectedObject font(dc.Get(), g_fontNormal);
+            SetTextColor(dc.Get(), kTitleColour);
+            SetBkMode(dc.Get(), TRANSPARENT);
+            RECT title = kTitleRect;
+            DrawTextW(dc.Get(), kProductName, -1, &title, 0);
+        }
+    }
+    RefreshVideo();
+    return 0;
+}
+
+LRESULT CkadomirDlg::OnEraseBkgnd(const fw::Message& m) {
+    const HDC dc = reinterpret_cast<HDC>(m.wParam);
+    const RECT window = WindowRect();
+    skinImages_.DrawBackground(dc, {0, 0, window.right - window.left, window.bottom - window.top});
+    if (!backgroundPainted_ && videoSurface_.Handle() != nullptr) {
+        const RECT video = ToRect(VideoArea(sizeMode_));
+        FillRect(dc, &video, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        backgroundPainted_ = 1;
+    }
+    return TRUE;
+}
+
+// The dialog itself paints no background colour: its skin covers it.
+LRESULT CkadomirDlg::OnCtlColor(const fw::Message& m) {
+    return m.id == WM_CTLCOLORDLG ? 0 : Default(m);
+}
+
+LRESULT CkadomirDlg::OnQueryDragIcon(const fw::Message&) { return reinterpret_cast<LRESULT>(icon_); }
+
+// A borderless window: the position WM_MOVE reports is the window's own.
+LRESULT CkadomirDlg::OnMove(const fw::Message& m) {
+    if (!fullScreen_) {
+        const POINT at = m.Point();
+        savedWindowRect_ = {at.x, at.y, at.x, at.y};
+    }
+    return Default(m);
+}

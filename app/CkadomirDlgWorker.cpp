@@ -1,0 +1,59 @@
+// The one worker job at a time (CSV export, delete, join), its start, its
+// end and the controls it switches off meanwhile.
+
+#include "app/CkadomirDlg.h"
+#include "framework/UserPrompts.h"
+#include "ui/core/UiTextTable.h"
+
+namespace {
+
+constexpr int kSlotFinished = 48;
+constexpr int kSlotFinishedCaption = 49;
+
+}  // namespace
+
+void CkadomirDlg::StartWorker(WorkerProcedure procedure) {
+    progressBar_.position = 0;
+    progressBar_.SetPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    progressBar_.Redraw(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    progressBar_.PlaceAtBottom(Handle(), videoSurface_.Handle());
+    workerRun_ = 1;
+    for (CSkinButton& button : mainButtons_) {
+        button.Enable(false);
+    }
+    EnableAllControls(FALSE);
+    worker_ = std::make_unique<fw::WorkerThread>([this, procedure] { return procedure(*this); });
+    if (!worker_->Created() || !worker_->Resume()) {
+        // No job runs, so nothing would ever hand the controls back.
+        EndWorker();
+        UpdateControlStates();
+    }
+}
+
+void CkadomirDlg::EndWorker() {
+    workerRun_ = 0;
+    if (worker_ != nullptr) {
+        // The job may be sending to this thread's windows or showing a box
+        // owned by the main window: keep serving it while waiting.
+        worker_->WaitServingSentMessages(INFINITE);
+        worker_.reset();
+    }
+    if (workerFinished_.exchange(0) != 0) {
+        fw::Prompts().ShowMessage(Handle(), UiText(kSlotFinished), UiText(kSlotFinishedCaption), MB_OK);
+    }
+    EnableAllControls(TRUE);
+}
+
+void CkadomirDlg::EnableAllControls(BOOL enable) {
+    for (CSkinButton& button : windowButtons_) {
+        button.Enable(enable != FALSE);
+    }
+    EnablePanel(infoPanel_.get(), enable);
+    controlsOff_ = enable ? 0 : 1;
+    for (fw::Window* window : std::initializer_list<fw::Window*>{&seekSlider_, &volumeSlider_, graph_.get(),
+                                                                &videoSurface_, mapWindow_.get()}) {
+        if (window != nullptr && window->Handle() != nullptr) {
+            window->Enable(enable != FALSE);
+        }
+    }
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+// Templates, resources, child ids and timers of the main window.
+constexpr int kMainDialogTemplate = 102;
+constexpr int kMainIconId = 128;
+constexpr wchar_t kProductName[] = L"Ostrilex";
+
+constexpr int kVideoSurfaceId = 1000;
+constexpr int kSeekSliderId = 38100;
+constexpr int kVolumeSliderId = 38101;
+
+// Window buttons.
+constexpr UINT kCommandClose = 14;
+constexpr UINT kCommandMinimize = 15;
+constexpr UINT kCommandSizeMode = 16;
+
+// Panels and windows made from templates.
+constexpr int kInfoPanelTemplate = 135;
+constexpr int kGraphTemplate = 136;
+constexpr int kSettingsTemplate = 175;
+constexpr int kObdTemplate = 222;
+constexpr int kWebViewMapTemplate = 326;
+constexpr int kBrowserMapTemplate = 134;
+
+// Timers of the main window.
+constexpr UINT_PTR kTimerPlaybackTick = 100;
+constexpr UINT kPlaybackTickMs = 30;
+constexpr UINT_PTR kTimerOpenClip = 101;
+constexpr UINT kOpenClipDelayMs = 500;
+constexpr UINT_PTR kTimerOpenWatchdog = 102;
+constexpr UINT kOpenWatchdogMs = 30000;
+constexpr UINT_PTR kTimerIdle = 103;
+constexpr UINT kIdleMs = 1000;
+
+// Named locks of the main window, shared with any other running copy.
+constexpr wchar_t kClipListLockName[] = L"hMutexCache";
+constexpr wchar_t kEventMarkerLockName[] = L"hMutexCpSet";
+
+// Settings file keys read or written by the main window.
+constexpr wchar_t kDisplaySection[] = L"DISPLAY";
+constexpr wchar_t kInfoCheckKey[] = L"INFOCHECK";
+constexpr wchar_t kAspectKey[] = L"ASPECT";
+constexpr wchar_t kVolumeKey[] = L"VOLUME";
+constexpr wchar_t kDecodeSection[] = L"DECODE";
+constexpr wchar_t kHardwareKey[] = L"HW";
+
+// Caption of the boxes that report failures.
+constexpr wchar_t kErrorCaption[] = L"ERROR";

@@ -1,0 +1,30 @@
+#include "app/MainWindowSeams.h"
+
+#include "app/MainWindowIds.h"
+#include "app/PanelStandIn.h"
+#include "app/WebViewRuntime.h"
+
+namespace {
+
+PanelFactory StandIn(int templateId) {
+    return [templateId] { return std::make_unique<PanelStandIn>(templateId); };
+}
+
+}  // namespace
+
+MainWindowSeams ProductSeams() {
+    MainWindowSeams seams;
+    seams.fillEngineTable = FillPlayerEngineTable;
+    // The panels' and map windows' own code comes with their own work; until
+    // then each place holds an empty window on its template.
+    seams.infoPanel = StandIn(kInfoPanelTemplate);
+    seams.graph = StandIn(kGraphTemplate);
+    seams.settingsDialog = StandIn(kSettingsTemplate);
+    seams.obdWindow = StandIn(kObdTemplate);
+    seams.mapWindow = [](bool webView) -> std::unique_ptr<fw::Dialog> {
+        return std::make_unique<PanelStandIn>(webView ? kWebViewMapTemplate : kBrowserMapTemplate);
+    };
+    seams.webViewRuntimeInstalled = IsWebViewRuntimeInstalled;
+    seams.timers = std::make_shared<WindowTimers>();
+    return seams;
+}

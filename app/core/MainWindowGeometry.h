@@ -1,0 +1,54 @@
+#pragma once
+
+// Where the main window puts its children in each size mode. The window is
+// always 1120 x 700; only the arrangement inside changes. Coordinates are
+// the main window's client coordinates.
+constexpr int kMainWindowWidth = 1120;
+constexpr int kMainWindowHeight = 700;
+constexpr int kSizeModes = 3;
+
+struct LayoutRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool operator==(const LayoutRect& other) const {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+};
+
+struct LayoutPoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const LayoutPoint& other) const { return x == other.x && y == other.y; }
+};
+
+LayoutRect MainClientRect();
+// The video surface of a size mode (0 small, 1 medium, 2 large).
+LayoutRect VideoArea(int sizeMode);
+// The point the video zooms about before the user moves it: the middle of
+// the video area.
+LayoutPoint ZoomCentre(int sizeMode);
+
+LayoutRect SeekSliderRect(const LayoutRect& video);
+LayoutRect InfoPanelRect(int sizeMode, const LayoutRect& video, const LayoutRect& client);
+// The G-sensor graph and the map window have a place in size mode 0 only.
+LayoutRect GraphRect(const LayoutRect& video, const LayoutRect& client);
+LayoutRect MapWindowRect(const LayoutRect& video);
+
+struct ButtonPlace {
+    bool shown = false;
+    LayoutRect rect;
+};
+// A main button (0 to 13). The large layout has room for seven: the
+// snapshot and join buttons go, the others close up, and only the first
+// seven of those are shown.
+ButtonPlace MainButtonPlace(int button, int sizeMode, const LayoutRect& client);
+
+enum WindowButton : int { kWindowButtonClose = 0, kWindowButtonSize = 1, kWindowButtonMinimize = 2 };
+constexpr int kWindowButtonCount = 3;
+LayoutRect WindowButtonRect(int button, const LayoutRect& client);
+
+LayoutRect VolumeSliderRect(const LayoutRect& client);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/CkadomirDlg.h"
+
+// Reads the main window's private state for tests.
+class CkadomirDlgTestAccess {
+public:
+    static int Volume(const CkadomirDlg& d) { return d.volume_; }
+    static int KeepAspect(const CkadomirDlg& d) { return d.keepAspect_; }
+    static int NoSource(const CkadomirDlg& d) { return d.noSource_; }
+    static int SizeMode(const CkadomirDlg& d) { return d.sizeMode_; }
+    static int ControlsOff(const CkadomirDlg& d) { return d.controlsOff_; }
+    static LayoutPoint ZoomCentre(const CkadomirDlg& d) { return d.zoomCentre_; }
+    static float ZoomScale(const CkadomirDlg& d) { return d.zoomScale_; }
+    static int InfoPanelWidth(const CkadomirDlg& d) { return d.infoPanelWidth_; }
+    static int InfoPanelAndGraphHeight(const CkadomirDlg& d) { return d.infoPanelAndGraphHeight_; }
+    static HWND ToolTip(const CkadomirDlg& d) { return d.toolTip_.Handle(); }
+    static HWND InfoPanel(const CkadomirDlg& d) { return d.infoPanel_ ? d.infoPanel_->Handle() : nullptr; }
+    static HWND Graph(const CkadomirDlg& d) { return d.graph_ ? d.graph_->Handle() : nullptr; }
+    static HWND MapWindow(const CkadomirDlg& d) { return d.mapWindow_ ? d.mapWindow_->Handle() : nullptr; }
+    static HWND SettingsDialog(const CkadomirDlg& d) { return d.settingsDialog_ ? d.settingsDialog_->Handle() : nullptr; }
+    static HWND ObdWindow(const CkadomirDlg& d) { return d.obdWindow_ ? d.obdWindow_->Handle() : nullptr; }
+    static HWND ProgressBar(const CkadomirDlg& d) { return d.progressBar_.Handle(); }
+    static int VolumeSliderPosition(const CkadomirDlg& d) { return d.volumeSlider_.position; }
+    static int VolumeSliderMaximum(const CkadomirDlg& d) { return d.volumeSlider_.maximum; }
+    static HDC OffScreenDC(const CkadomirDlg& d) { return d.offScreen_.GetDC(); }
+    static bool HoldsLocks(const CkadomirDlg& d) { return d.clipListLock_.Valid() && d.eventMarkerLock_.Valid(); }
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "PlayerEngine.h"
+
+namespace testing_support {
+
+// The engine's entry table for window tests: every call is logged as a
+// line ("Init", "SetVolume 65535", ...) and answers from a script; the
+// play state is kept in the engine block the window reads. Entries are
+// plain functions, so the fake is one object for the whole test program;
+// Reset() before each test.
+class FakeEngine {
+public:
+    static FakeEngine& Instance();
+    static void Fill(PlayerEngineTable& table);
+
+    void Reset();
+    // Also for other threads of a test that want their steps in the log.
+    void Log(const std::string& line);
+    std::vector<std::string> Calls() const;
+    // The calls from the first one that starts with `prefix` on.
+    std::vector<std::string> CallsFrom(const std::string& prefix) const;
+    bool Called(const std::string& prefix) const;
+
+    int32_t initResult = 1;
+    HWND__* initWindow = nullptr;
+    std::wstring initFace;
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::string> calls_;
+};
+
+}  // namespace testing_support

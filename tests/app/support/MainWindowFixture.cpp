@@ -1,0 +1,122 @@
+#include "MainWindowFixture.h"
+
+#include <commctrl.h>
+
+#include "CkadomirDlgTestAccess.h"
+#include "KnownBoxTypes.h"
+#include "app/PanelStandIn.h"
+#include "support/TestGdiplus.h"
+#include "ui/shared/UiFonts.h"
+
+namespace testing_support {
+
+void LoggedTimers::Start(HWND window, UINT_PTR id, UINT milliseconds) {
+    FakeEngine::Instance().Log("StartTimer " + std::to_string(id) + " " + std::to_string(milliseconds));
+    WindowTimers::Start(window, id, milliseconds);
+}
+
+void LoggedTimers::Stop(HWND window, UINT_PTR id) {
+    FakeEngine::Instance().Log("StopTimer " + std::to_string(id));
+    WindowTimers::Stop(window, id);
+}
+
+bool PumpUntilQuit(HWND dialog, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                return true;
+            }
+            if (dialog != nullptr && IsWindow(dialog) && IsDialogMessageW(dialog, &message)) {
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (GetTickCount64() >= deadline) {
+            return false;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void MainWindowTest::SetUp() {
+    EnsureGdiplus();
+    engine.Reset();
+    PlayerEngine::Reset(&ThePlayerEngine());
+    currentDirectory_ = std::make_unique<CurrentDirectory>(folder.Path());
+    scopedPrompts_ = std::make_unique<fw::ScopedPrompts>(prompts);
+}
+
+void MainWindowTest::TearDown() {
+    if (dialog != nullptr && dialog->Handle() != nullptr) {
+        if (!closed_) {
+            CloseFromSystemMenu();
+        }
+        dialog->DestroyWindow();
+    }
+    dialog.reset();
+    DeleteUiFonts();
+    FreeKnownBoxTypes();
+    PlayerEngine::Reset(&ThePlayerEngine());
+    scopedPrompts_.reset();
+    currentDirectory_.reset();
+}
+
+MainWindowSeams MainWindowTest::Seams() {
+    MainWindowSeams seams = ProductSeams();
+    seams.fillEngineTable = FakeEngine::Fill;
+    seams.timers = std::make_shared<LoggedTimers>();
+    seams.webViewRuntimeInstalled = [] { return false; };
+    seams.mapWindow = [this](bool webView) -> std::unique_ptr<fw::Dialog> {
+        mapWindowKinds.push_back(webView);
+        return std::make_unique<PanelStandIn>(webView ? 326 : 134);
+    };
+    return seams;
+}
+
+void MainWindowTest::Start() { Start(Seams()); }
+
+void MainWindowTest::Start(MainWindowSeams seams) {
+    dialog = std::make_unique<CkadomirDlg>(std::move(seams));
+    ASSERT_TRUE(dialog->CreateModeless(nullptr));
+    dialog->Show(SW_SHOW);
+    UpdateWindow(Window());
+}
+
+bool MainWindowTest::CloseFromSystemMenu() {
+    closed_ = true;
+    SendMessageW(Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    return PumpUntilQuit(Window());
+}
+
+RECT MainWindowTest::ChildRect(HWND child) const {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::wstring MainWindowTest::ToolTipText(HWND tool) const {
+    wchar_t text[260] = L"";
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = GetParent(tool);
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = text;
+    SendMessageW(CkadomirDlgTestAccess::ToolTip(*dialog), TTM_GETTEXTW, 260, reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+std::wstring MainWindowTest::Setting(const wchar_t* section, const wchar_t* key) const {
+    wchar_t value[260] = L"";
+    GetPrivateProfileStringW(section, key, L"", value, 260, folder.File(L"Default_Folder.ini").c_str());
+    return value;
+}
+
+void MainWindowTest::WriteSetting(const wchar_t* section, const wchar_t* key, const wchar_t* value) const {
+    WritePrivateProfileStringW(section, key, value, folder.File(L"Default_Folder.ini").c_str());
+}
+
+}  // namespace testing_support

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "FakeEngine.h"
+#include "app/CkadomirDlg.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+namespace testing_support {
+
+// Timers that run as usual and are also logged, in the fake engine's log,
+// so their order against the engine's calls shows.
+class LoggedTimers : public WindowTimers {
+public:
+    void Start(HWND window, UINT_PTR id, UINT milliseconds) override;
+    void Stop(HWND window, UINT_PTR id) override;
+};
+
+// Dispatches this thread's messages, through the dialog manager for
+// `dialog` so keys reach it as in its own loop, until WM_QUIT arrives
+// (true) or the time is up.
+bool PumpUntilQuit(HWND dialog, DWORD timeoutMs = 5000);
+
+// A main window made in the test's own thread, modeless, so the test owns
+// the message pump. Each test gets a fresh working directory (which is the
+// program folder, and so holds the settings file), scripted prompts and
+// the fake engine.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    MainWindowSeams Seams();
+    void Start();
+    void Start(MainWindowSeams seams);
+    // SC_CLOSE as the system menu sends it; true when the window asked its
+    // loop to end.
+    bool CloseFromSystemMenu();
+
+    HWND Window() const { return dialog->Handle(); }
+    HWND Child(int id) const { return GetDlgItem(Window(), id); }
+    // A child's rectangle in the main window's client coordinates.
+    RECT ChildRect(HWND child) const;
+    RECT ChildRect(int id) const { return ChildRect(Child(id)); }
+    std::wstring ToolTipText(HWND tool) const;
+    std::wstring Setting(const wchar_t* section, const wchar_t* key) const;
+    void WriteSetting(const wchar_t* section, const wchar_t* key, const wchar_t* value) const;
+
+    FakeEngine& engine = FakeEngine::Instance();
+    TempFolder folder;
+    ScriptedPrompts prompts;
+    std::vector<bool> mapWindowKinds;  // what the map factory was asked for
+    std::unique_ptr<CkadomirDlg> dialog;
+
+private:
+    std::unique_ptr<CurrentDirectory> currentDirectory_;
+    std::unique_ptr<fw::ScopedPrompts> scopedPrompts_;
+    bool closed_ = false;
+};
+
+}  // namespace testing_support
