@@ -52,6 +52,11 @@ int FolderWalker::WalkTree(UiStringView folder, FolderTree& tree, TreeItemId par
         return 1;
     }
     SortFindDataByName(entries);
+    if (add && records != nullptr && records->size() < kMaxListedRecords) {
+        // One allocation for the folder's records: each is over 1 KiB.
+        const size_t room = kMaxListedRecords - records->size();
+        records->reserve(records->size() + (entries.size() < room ? entries.size() : room));
+    }
     UiString path;
     for (const FolderEntry& entry : entries) {
         if (!entry.directory) {
