@@ -17,7 +17,7 @@ private:
     LRESULT OnDrawItem(const fw::Message& m);
 };
 
-// The recording list of the file panel (Part 3.103): an owner-drawn report
+// The recording list of the file panel: an owner-drawn report
 // list of the shown records, one row each, painted from the current index
 // rather than the control's selection.
 class CFileListCtrl : public fw::ListView, public RecordingList {

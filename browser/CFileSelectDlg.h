@@ -9,7 +9,7 @@
 #include "framework/ListView.h"
 
 // The check-box selection dialog for deleting and joining recordings
-// (Part 3.106, template 178). The caller sets the mode, hands in the
+// (template 178). The caller sets the mode, hands in the
 // records, runs it modally and on IDOK reads the result records. In join
 // mode the ticked rows stay one run and OK refuses more than 1024 MB or 100
 // files and more.

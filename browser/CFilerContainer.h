@@ -19,10 +19,10 @@
 
 class CResourceImage;
 
-// The file panel of the main window (Part 3.102): not a window itself, it
+// The file panel of the main window: not a window itself, it
 // owns and lays out the folder tree, the recording list, the read-only path
 // edit and the five kind filter buttons (all children of the main window),
-// opens sources through the walks of Part 3.101, and holds the path watcher.
+// opens sources through the folder walks, and holds the path watcher.
 //
 // What the main window (CkadomirDlg, a later Part) gives it:
 // - Create(owner, handler): the owner window receives LVN_ITEMCHANGED of
@@ -60,7 +60,7 @@ public:
     bool IsKindFilterOn(int k) const { return k >= 0 && k < kKindCount && buttons_[static_cast<size_t>(k)].latched != 0; }
     int RedrawFileCount(HWND window, int mode, const RECT& video);
     void Clear();
-    // Reads the newest folder's recorder record (Part 3.102).
+    // Reads the newest folder's recorder record.
     std::wstring GetRecorderVersionText() { return core_.GetRecorderVersionText(); }
     // The text the last SD-card opening read; empty or "%d.%d.%d".
     const std::wstring& RecorderVersionText() const { return core_.recorderVersionText; }

@@ -10,7 +10,7 @@
 #include "framework/ImageList.h"
 #include "framework/TreeView.h"
 
-// The folder tree of the file panel (Part 3.104): paints every item itself
+// The folder tree of the file panel: paints every item itself
 // (selected items 0xFFCC00 with white text, a kinds mark composed from
 // bitmaps 315-319 for folders holding recordings) and hands a change of the
 // selected folder to its owner.

@@ -11,9 +11,8 @@
 #include "browser/core/WatchedPath.h"
 #include "framework/WorkerThread.h"
 
-// The file panel's watched source path and the thread that watches it
-// (Part 3.101): every 100 ms, when the path is set and no longer exists and
-// an owner is set, the path is emptied and WM_APP_SOURCE_LOST is posted to
+// The file panel's watched source path and the thread that watches it:
+// every 100 ms, when the path is set and no longer exists and an owner is set, the path is emptied and WM_APP_SOURCE_LOST is posted to
 // the owner, so each disappearance is reported once.
 class CMovieResource {
 public:
@@ -29,7 +28,7 @@ public:
     void SetWatchedPath(const std::wstring& path) { watchedPath_.Set(path); }
     std::wstring WatchedPathText() const { return watchedPath_.Get(); }
     // The path whose loss was last reported: the main window compares its
-    // drive part with the program's own (Part 4.126), after the watched path
+    // drive part with the program's own, after the watched path
     // itself has been emptied.
     std::wstring LastLostPath() const;
 

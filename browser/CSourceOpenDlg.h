@@ -10,7 +10,7 @@
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 
-// The source dialog (Part 3.107, template 177): SD card, folder or single
+// The source dialog (template 177): SD card, folder or single
 // file, with the choice stored under [SOURCE] of the settings file. The
 // caller reads the kind and the matching text after IDOK.
 class CSourceOpenDlg : public fw::Dialog {

@@ -58,7 +58,7 @@ struct SourceSnapshot {
 MovieFileRecordList CollectSourceRecords(const BrowserFileSystem& fs, const RecorderFileProbe& probe,
                                          const SourceSnapshot& source);
 
-// The file panel's logic (Part 3.102) over its tree, its list and the host:
+// The file panel's logic over its tree, its list and the host:
 // source opening, folder opening, kind filters, row selection, the
 // whole-source collection and the firmware version. CFilerContainer adds the
 // windows, the layout and the painting.

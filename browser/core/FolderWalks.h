@@ -7,7 +7,7 @@
 #include "browser/core/MovieFileRecord.h"
 
 // The folder walks that turn a source on disk into record lists and tree
-// items (Part 3.101). They only read the medium.
+// items. They only read the medium.
 
 // A tree walk's list holds at most this many records; later recordings are
 // counted but get none.

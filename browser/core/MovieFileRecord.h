@@ -15,7 +15,7 @@ constexpr size_t kRecordPathChars = kRecordPathUnits - 1;
 // One recording in a clip list: a plain value record, copied freely and held
 // by value in growable arrays. A walk fills the names, the numbers, the kind
 // mark and the size; opening the recording fills resolution, frame rate and
-// start time (Part 4.102).
+// start time.
 struct MovieFileRecord {
     UiChar fullPath[kRecordPathUnits] = {};
     UiChar fileName[kRecordPathUnits] = {};

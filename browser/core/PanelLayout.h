@@ -2,7 +2,7 @@
 
 #include "browser/core/RecordNames.h"
 
-// The file panel's geometry (Part 3.102) as plain arithmetic. r is the
+// The file panel's geometry as plain arithmetic. r is the
 // video area, client the owner's client rectangle, lfHeight the path edit
 // font's height (negative for character heights).
 

@@ -2,7 +2,7 @@
 
 #include "browser/core/RecordLists.h"
 
-// The recording list's records and rows (Part 3.103) as the panel's logic
+// The recording list's records and rows as the panel's logic
 // sees them. CFileListCtrl implements the rows on the list-view control;
 // tests on a plain vector.
 class RecordingList {

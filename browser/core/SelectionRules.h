@@ -5,7 +5,7 @@
 
 #include "browser/core/MovieFileRecord.h"
 
-// The selection dialog's rules (Part 3.106) without the dialog: what is
+// The selection dialog's rules without the dialog: what is
 // listed, how the ticked rows stay one run in join mode, the totals and the
 // limits.
 

@@ -4,7 +4,7 @@
 
 #include "browser/core/FilePanelCore.h"
 
-// The source dialog's rules (Part 3.107) without the dialog.
+// The source dialog's rules without the dialog.
 
 constexpr int kRadioSdCard = 39000;
 constexpr int kRadioFolder = 39001;

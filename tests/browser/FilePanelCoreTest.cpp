@@ -9,7 +9,7 @@ namespace {
 using namespace browser_testing;
 
 // The panel's logic with the main window's part played by the test: a
-// change of the tree's selection opens that folder, as Part 4.120's
+// change of the tree's selection opens that folder, as the main window's
 // folder-selected handler does.
 class FilePanel : public ::testing::Test {
 protected:

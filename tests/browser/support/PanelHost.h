@@ -13,7 +13,7 @@ namespace browser_testing {
 
 // The main window's part around the file panel, as the tests play it: a
 // top-level window that receives the panel's notifications and posted
-// messages and, as Part 4.120's folder-selected handler does, opens a
+// messages and, as the main window's folder-selected handler does, opens a
 // folder when the tree's selection changes.
 class PanelHost : public fw::Window, public FolderSelectionHandler {
 public:
