@@ -1,0 +1,196 @@
+// The file panel on a real window under Wine, over temporary folders of
+// fixture recordings mixed with other files and nested folders.
+
+#include "browser/CFilerContainer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "PlayerEngine.h"
+#include "framework/Application.h"
+#include "support/MessagePump.h"
+#include "support/PanelHost.h"
+#include "support/TempFolder.h"
+#include "ui/core/UiTextTable.h"
+#include "ui/shared/ProgramFolder.h"
+#include "ui/shared/IniFile.h"
+
+namespace {
+
+using namespace browser_testing;
+using testing_support::PumpPending;
+using testing_support::PumpUntil;
+using testing_support::TempFolder;
+
+class FilePanelWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fw::RegisterCommonControls();
+        UiTextVariant = 0;
+        testing_support::CurrentDirectory inFolder(programFolder.Path());
+        RecordProgramFolder();
+        panel.Create(host.Handle(), &host);
+        RECT r = host.video;
+        panel.LayoutSideBySide(r);
+    }
+
+    // trip\ with three kinds of recordings, a no-kind recording, a text file,
+    // a ".MOV" that is no recording, and nested folders.
+    std::wstring MakeTrip() {
+        const std::wstring trip = files.File(L"trip");
+        MakeFolder(trip);
+        EXPECT_TRUE(CopyRecording("2401020304_A001.MOV", trip + L"\\2401020304_A001.MOV"));
+        EXPECT_TRUE(CopyRecording("2401020312_G002.MOV", trip + L"\\2401020312_G002.MOV"));
+        EXPECT_TRUE(CopyRecording("2401020304_A001.MOV", trip + L"\\2401020320_M003.MOV"));
+        EXPECT_TRUE(CopyRecording("2401020304_A001.MOV", trip + L"\\REC_0001.MOV"));
+        WriteText(trip + L"\\notes.txt", "not a movie");
+        WriteText(trip + L"\\2401020399_P999.MOV", "not a movie either");
+        MakeFolder(trip + L"\\day2");
+        MakeFolder(trip + L"\\day1");
+        MakeFolder(trip + L"\\day1\\deep");
+        EXPECT_TRUE(CopyRecording("2401020312_G002.MOV", trip + L"\\day1\\deep\\2401030312_S001.MOV"));
+        EXPECT_TRUE(CopyRecording("2401020304_A001.MOV", trip + L"\\day1\\2401030304_A001.MOV"));
+        return trip;
+    }
+
+    TempFolder programFolder;
+    TempFolder files;
+    ReadyEngine engine;
+    CFilerContainer panel;
+    PanelHost host{panel};
+};
+
+TEST_F(FilePanelWindows, AFolderSourceShowsItsSubFoldersAndItsRecordingsInTwoGroupOrder) {
+    const std::wstring trip = MakeTrip();
+    panel.OpenSource(trip, kSourceFolder);
+    EXPECT_EQ(panel.GetSourceKind(), kSourceFolder);
+    EXPECT_EQ(host.TreeChildren(nullptr), (std::vector<std::wstring>{L"trip"}));
+    const HTREEITEM top = panel.Tree().GetRoot();
+    EXPECT_EQ(host.TreeChildren(top), (std::vector<std::wstring>{L"day1", L"day2"}));
+    EXPECT_EQ(panel.Tree().GetSelection(), top);
+    EXPECT_EQ(host.folderSelections, 1);
+    EXPECT_EQ(host.Rows(), (std::vector<std::wstring>{L"REC_0001", L"2401020304_A001", L"2401020312_G002",
+                                                      L"2401020320_M003"}));
+    // Column 1 holds the kind label.
+    EXPECT_EQ(panel.List().GetItemText(1, 1), std::wstring(UiText(kSlotKindContinuous)));
+    EXPECT_EQ(panel.List().GetItemText(2, 1), std::wstring(UiText(kSlotKindImpact)));
+    EXPECT_EQ(panel.List().GetItemText(0, 1), L"");
+    wchar_t edit[MAX_PATH] = L"";
+    GetWindowTextW(panel.PathEdit(), edit, MAX_PATH);
+    EXPECT_EQ(std::wstring(edit), trip);
+    EXPECT_EQ(panel.Resource().WatchedPathText(), files.Path());
+    const MovieFileRecord& first = panel.List().shownRecords[1];
+    EXPECT_EQ(std::wstring(first.fullPath), trip + L"\\2401020304_A001.MOV");
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(first.fullPath, GetFileExInfoStandard, &data);
+    EXPECT_EQ(first.fileSize, data.nFileSizeLow);
+}
+
+TEST_F(FilePanelWindows, OpeningATreeFolderListsItAndKeepsItsSubFoldersAsChildren) {
+    const std::wstring trip = MakeTrip();
+    panel.OpenSource(trip + L"\\", kSourceFolder);  // a trailing "\" opens the same
+    const HTREEITEM top = panel.Tree().GetRoot();
+    const HTREEITEM day1 = panel.Tree().GetChildItem(top);
+    ASSERT_EQ(panel.Tree().GetItemPath(day1), trip + L"\\day1");
+    panel.Tree().SelectItem(CFolderTreeCtrl::ToId(day1));
+    EXPECT_EQ(host.folderSelections, 2);
+    EXPECT_EQ(host.Rows(), (std::vector<std::wstring>{L"2401030304_A001"}));
+    EXPECT_EQ(host.TreeChildren(day1), (std::vector<std::wstring>{L"deep"}));
+    EXPECT_EQ(panel.List().shownRecords.size(), 1u);
+}
+
+TEST_F(FilePanelWindows, KindFiltersHideTheirRowsAndSelectRowZero) {
+    panel.OpenSource(MakeTrip(), kSourceFolder);
+    EXPECT_TRUE(panel.IsKindFilterOn(1));
+    EXPECT_EQ(panel.FilterButton(1).latched, 1);
+    panel.SelectRow(2, kOriginUser);
+    panel.SetKindFilter(1, false);  // 'G'
+    EXPECT_FALSE(panel.IsKindFilterOn(1));
+    EXPECT_EQ(panel.FilterButton(1).latched, 0);
+    EXPECT_EQ(host.Rows(), (std::vector<std::wstring>{L"REC_0001", L"2401020304_A001", L"2401020320_M003"}));
+    EXPECT_EQ(panel.List().GetNextItem(-1, LVNI_SELECTED), 0);
+    EXPECT_EQ(panel.List().currentIndex, 0);
+    EXPECT_EQ(panel.FilterChanged(), 1u);
+    for (int k = 0; k < kKindCount; ++k) panel.SetKindFilter(k, false);
+    EXPECT_EQ(host.Rows(), (std::vector<std::wstring>{L"REC_0001"}));
+}
+
+TEST_F(FilePanelWindows, CollectAllRecordsWalksTheWholeFolderSource) {
+    const std::wstring trip = MakeTrip();
+    panel.OpenSource(trip, kSourceFolder);
+    const MovieFileRecordList& all = panel.CollectAllRecords();
+    std::vector<std::wstring> names;
+    for (const MovieFileRecord& r : all) names.push_back(r.fileName);
+    // day1 holds a file of its own: its records and those below it in
+    // two-group order, ahead of the folder's own files.
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"2401030304_A001.MOV", L"2401030312_S001.MOV", L"2401020304_A001.MOV",
+                                               L"2401020312_G002.MOV", L"2401020320_M003.MOV", L"REC_0001.MOV"}));
+}
+
+TEST_F(FilePanelWindows, ASingleFileStartsAsOneSelectedRowWithoutATree) {
+    const std::wstring trip = MakeTrip();
+    ASSERT_TRUE(WriteIniString(L"SOURCE", L"FILE", trip + L"\\2401020312_G002.MOV"));
+    EXPECT_EQ(panel.OpenInitialSource(host.video, 0), 0);
+    EXPECT_EQ(panel.GetSourceKind(), kSourceFile);
+    EXPECT_EQ(host.Rows(), (std::vector<std::wstring>{L"2401020312_G002"}));
+    EXPECT_EQ(panel.List().GetNextItem(-1, LVNI_SELECTED), 0);
+    wchar_t edit[MAX_PATH] = L"";
+    GetWindowTextW(panel.PathEdit(), edit, MAX_PATH);
+    EXPECT_EQ(std::wstring(edit), trip);
+    EXPECT_EQ(panel.Resource().WatchedPathText(), trip + L"\\2401020312_G002.MOV");
+}
+
+TEST_F(FilePanelWindows, TheStartUpSourceIsTheStoredFolderWhenNoCardIsIn) {
+    const std::wstring trip = MakeTrip();
+    ASSERT_TRUE(WriteIniString(L"SOURCE", L"FOLDER", trip));
+    EXPECT_EQ(panel.OpenInitialSource(host.video, 0), 1);
+    EXPECT_EQ(panel.GetSourceKind(), kSourceFolder);
+    EXPECT_EQ(host.Rows().size(), 4u);
+}
+
+TEST_F(FilePanelWindows, ClearEmptiesTheControlsWithoutOpeningAFolder) {
+    panel.OpenSource(MakeTrip(), kSourceFolder);
+    const int selections = host.folderSelections;
+    panel.Clear();
+    EXPECT_EQ(host.folderSelections, selections);
+    EXPECT_EQ(panel.Tree().GetCount(), 0u);
+    EXPECT_EQ(panel.List().GetItemCount(), 0);
+    EXPECT_EQ(GetWindowTextLengthW(panel.PathEdit()), 0);
+}
+
+TEST_F(FilePanelWindows, AnEmptyPathOpensNothing) {
+    panel.OpenSource(L"", kSourceFolder);
+    EXPECT_EQ(panel.GetSourceKind(), kSourceNone);
+    EXPECT_EQ(panel.Tree().GetCount(), 0u);
+}
+
+TEST_F(FilePanelWindows, TheFilterButtonsStandAtTheirLayoutOffsets) {
+    const RECT panelRect = panel.PanelRectangle();
+    const int offsets[] = {163, 208, 253, 335, 380};
+    for (int k = 0; k < kKindCount; ++k) {
+        RECT r{};
+        GetWindowRect(panel.FilterButton(k).Handle(), &r);
+        MapWindowPoints(nullptr, host.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left - panelRect.left, offsets[k]) << k;
+        EXPECT_EQ(r.top - panelRect.top, 30) << k;
+        EXPECT_EQ(GetDlgCtrlID(panel.FilterButton(k).Handle()), kFirstKindFilterId + k);
+    }
+}
+
+TEST_F(FilePanelWindows, TheFileCountAndLegendPaintOnTheOwner) {
+    panel.OpenSource(MakeTrip(), kSourceFolder);
+    HDC dc = GetDC(host.Handle());
+    panel.Paint(host.video, dc, 0);
+    const RECT panelRect = panel.PanelRectangle();
+    EXPECT_EQ(GetPixel(dc, panelRect.left, panelRect.top), RGB(255, 255, 255));  // the frame
+    EXPECT_EQ(GetPixel(dc, panelRect.left + 2, panelRect.top + 2), RGB(0xAA, 0xAA, 0xAA));
+    ReleaseDC(host.Handle(), dc);
+    EXPECT_EQ(panel.RedrawFileCount(host.Handle(), 0, host.video), 1);
+    panel.SetZoomMode(true);
+    EXPECT_EQ(panel.RedrawFileCount(host.Handle(), 0, host.video), 0);
+    panel.EnableControls(true);
+    EXPECT_FALSE(panel.List().IsEnabled());
+}
+
+}  // namespace
