@@ -13,6 +13,8 @@
 #include "app/MainWindowSeams.h"
 #include "app/core/ControlStateRules.h"
 #include "app/core/MainWindowGeometry.h"
+#include "browser/CFilerContainer.h"
+#include "browser/core/EngineRecorderProbe.h"
 #include "framework/Dialog.h"
 #include "framework/Handles.h"
 #include "framework/ToolTip.h"
@@ -39,12 +41,15 @@ using WorkerProcedure = std::function<unsigned(CkadomirDlg&)>;
 //   CkadomirDlgControls.cpp  which controls are enabled when
 //   CkadomirDlgLayout.cpp    layouts and painting
 //   CkadomirDlgPlayback.cpp  position, volume and the play button
-//   CkadomirDlgClip.cpp      closing a clip and emptying the panel
+//   CkadomirDlgClip.cpp      closing a clip, the file panel and its folders
 //   CkadomirDlgWorker.cpp    the worker job and its controls
-class CkadomirDlg : public fw::Dialog {
+class CkadomirDlg : public fw::Dialog, public FolderSelectionHandler {
 public:
     explicit CkadomirDlg(MainWindowSeams seams = ProductSeams());
     ~CkadomirDlg() override;
+
+    // The folder tree's selection moved: the folder's recordings are listed.
+    void OnFolderSelChanged(const NMTREEVIEWW& notification) override;
 
     // Stops playback, the worker and the engine and lets the named locks
     // go; the window itself stays until its loop ends.
@@ -89,6 +94,7 @@ private:
     void SetUpEngine();
     void ReadDisplaySettings();
     void CreateOwnedWindows();
+    void OpenInitialSource();
     void PrepareProgressBar();
     void RecordPanelSizes();
 
@@ -99,6 +105,7 @@ private:
     void ApplyControlStates(const ControlStates& states);
     ControlStateInputs CurrentControlInputs() const;
     void EnablePanel(fw::Window* panel, BOOL enable) const;
+    void EnableFilePanel(bool enable);
 
     // Layout and painting.
     void Layout(int sizeMode);
@@ -107,6 +114,10 @@ private:
     void ShowControlsForMode(int sizeMode);
     void PlaceMainButtons();
     void PlaceSubWindows();
+    void LayoutFilePanel();
+    bool FilePanelExists() const { return Item(kRecordingListId) != nullptr; }
+    int RecordingRows() const;
+    RECT VideoRect() const;
     void ResetZoom();
     LRESULT OnPaint(const fw::Message& m);
     LRESULT OnEraseBkgnd(const fw::Message& m);
@@ -169,6 +180,10 @@ private:
     CSkinSliderCtrl volumeSlider_;
     CSkinProgressBarCtrl progressBar_;
     CLapTimeArea lapTimeArea_;
+    // The file panel asks the engine, through this window's table, which
+    // files are recordings.
+    EngineRecorderProbe recorderProbe_;
+    CFilerContainer filePanel_;
     int currentClip_ = -1;
     LayoutPoint dragOrigin_;
     int dragging_ = 0;

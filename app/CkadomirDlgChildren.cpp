@@ -30,6 +30,8 @@ void CkadomirDlg::CreateChildWindows() {
         const int side = std::max(GetDeviceCaps(dc.Get(), HORZRES), GetDeviceCaps(dc.Get(), VERTRES));
         offScreen_.Create(dc.Get(), side, side);
     }
+    filePanel_.Create(Handle(), this);
+    filePanel_.SetSkinImages(&skinImages_);
     toolTip_.Create(Handle());
     videoSurface_.Create(this, Handle(), client);
     CreateMapWindow();

@@ -50,7 +50,41 @@ void CkadomirDlg::CloseAndClear() {
         }
     }
     mainButtons_[kButtonZoom].latched = 0;
+    filePanel_.Clear();
+    filePanel_.RedrawFileCount(Handle(), sizeMode_, VideoRect());
     UpdateControlStates();
+}
+
+void CkadomirDlg::OnFolderSelChanged(const NMTREEVIEWW& notification) {
+    // Emptying the panel deletes the tree's items; a folder item whose
+    // selected image is set is a placeholder, opened only on the way to the
+    // next folder.
+    const HTREEITEM item = notification.itemNew.hItem;
+    if (filePanel_.IsClearing() || item == nullptr || (notification.itemNew.iSelectedImage != 0 && !continuePlay_)) {
+        return;
+    }
+    if (EngineReady() && PlayState() != PlayState::kNone) {
+        if (PlayState() != PlayState::kPaused) {
+            engineTable_.Pause(&engine_);
+        }
+        if (!stayOnLastFrame_) {
+            StopPlayback();
+        }
+    }
+    if (!continuePlay_ && EngineReady()) {
+        engineTable_.SetSpeed(&engine_, 1);
+    }
+    CloseClip();
+    if (filePanel_.OpenFolderItem(item, VideoRect(), sizeMode_, fullScreen_ != 0)) {
+        displayCleared_ = 0;
+    }
+    if (!stayOnLastFrame_) {
+        SetPlayButtonState(FALSE);
+        UpdateControlStates();
+    }
+    if (RecordingRows() > 0) {
+        filePanel_.SelectFirstRow();
+    }
 }
 
 // The loader threads only post, so a plain wait cannot block a message

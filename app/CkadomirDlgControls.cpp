@@ -3,6 +3,8 @@
 
 #include "app/CkadomirDlg.h"
 
+#include <commctrl.h>
+
 namespace {
 
 BOOL CALLBACK EnableChild(HWND child, LPARAM enable) {
@@ -21,6 +23,20 @@ void CkadomirDlg::EnablePanel(fw::Window* panel, BOOL enable) const {
     EnumChildWindows(panel->Handle(), &EnableChild, enable);
 }
 
+// The file panel's own rule keeps its controls off in zoom mode.
+void CkadomirDlg::EnableFilePanel(bool enable) {
+    filePanel_.Tree().Enable(enable);
+    filePanel_.List().Enable(enable);
+    for (int k = 0; k < kKindCount; ++k) {
+        filePanel_.FilterButton(k).Enable(enable);
+    }
+}
+
+int CkadomirDlg::RecordingRows() const {
+    const HWND list = Item(kRecordingListId);
+    return list != nullptr ? ListView_GetItemCount(list) : 0;
+}
+
 void CkadomirDlg::DisableControls() {
     for (CSkinButton& button : mainButtons_) {
         button.Enable(false);
@@ -29,6 +45,7 @@ void CkadomirDlg::DisableControls() {
         button.Enable(false);
     }
     EnablePanel(infoPanel_.get(), FALSE);
+    EnableFilePanel(false);
 }
 
 void CkadomirDlg::EnableControls() {
@@ -36,17 +53,22 @@ void CkadomirDlg::EnableControls() {
         mainButtons_[i].Enable(i == kButtonOpenSource);
     }
     EnablePanel(infoPanel_.get(), TRUE);
+    EnableFilePanel(true);
     for (CSkinButton& button : windowButtons_) {
         button.Enable(true);
     }
 }
 
 void CkadomirDlg::UpdateControlStates() {
+    if (!FilePanelExists()) {
+        return;
+    }
     for (CSkinButton& button : windowButtons_) {
         button.Enable(true);
     }
     ApplyControlStates(DecideControlStates(CurrentControlInputs()));
     EnablePanel(infoPanel_.get(), TRUE);
+    EnableFilePanel(true);
 }
 
 ControlStateInputs CkadomirDlg::CurrentControlInputs() const {
@@ -55,7 +77,9 @@ ControlStateInputs CkadomirDlg::CurrentControlInputs() const {
     in.playState = PlayState();
     in.speedIndex = engine_.EngineSpeedIndex;
     in.clipDataLoaded = engine_.clipDataLoaded.load() != 0;
+    in.rows = RecordingRows();
     in.currentIndex = currentClip_;
+    in.sourceKind = filePanel_.GetSourceKind();
     in.noSource = noSource_ != 0;
     in.sizeMode = sizeMode_;
     in.fullScreen = fullScreen_ != 0;

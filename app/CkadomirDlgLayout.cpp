@@ -49,6 +49,7 @@ void CkadomirDlg::Layout(int sizeMode) {
         Place(graph_.get(), GraphRect(videoArea, clientArea));
         Place(mapWindow_.get(), MapWindowRect(videoArea));
     }
+    LayoutFilePanel();
     PlaceMainButtons();
     Place(&volumeSlider_, VolumeSliderRect(clientArea));
     volumeSlider_.Show(SW_SHOW);
@@ -84,6 +85,7 @@ void CkadomirDlg::ShowControlsForMode(int sizeMode) {
     ShowIf(&seekSlider_, true);
     ShowIf(&volumeSlider_, true);
     ShowIf(infoPanel_.get(), sizeMode != 2);
+    filePanel_.EnableControls(sizeMode != 2);
     for (int i = 0; i < kMainButtonCount; ++i) {
         ShowIf(&mainButtons_[i], MainButtonPlace(i, sizeMode, MainClientRect()).shown);
     }
@@ -111,9 +113,29 @@ void CkadomirDlg::PlaceMainButtons() {
     }
 }
 
+RECT CkadomirDlg::VideoRect() const { return ToRect(VideoArea(sizeMode_)); }
+
+// The file panel beside the video, below the video's right end, or (in the
+// large layout, which has no room for it) switched off.
+void CkadomirDlg::LayoutFilePanel() {
+    RECT area = VideoRect();
+    switch (sizeMode_) {
+    case 0:
+        filePanel_.LayoutSideBySide(area);
+        break;
+    case 1:
+        filePanel_.LayoutStacked(area);
+        break;
+    default:
+        filePanel_.EnableControls(false);
+        break;
+    }
+}
+
 // The panels beside the video, and the video area redrawn.
 void CkadomirDlg::PlaceSubWindows() {
-    const RECT video = ToRect(VideoArea(sizeMode_));
+    LayoutFilePanel();
+    const RECT video = VideoRect();
     InvalidateRect(Handle(), &video, TRUE);
 }
 
@@ -135,6 +157,9 @@ LRESULT CkadomirDlg::OnPaint(const fw::Message& m) {
             SetBkMode(dc.Get(), TRANSPARENT);
             RECT title = kTitleRect;
             DrawTextW(dc.Get(), kProductName, -1, &title, 0);
+            if (sizeMode_ != 2 && videoSurface_.Handle() != nullptr) {
+                filePanel_.Paint(VideoRect(), dc.Get(), sizeMode_);
+            }
         }
     }
     RefreshVideo();
@@ -146,7 +171,7 @@ LRESULT CkadomirDlg::OnEraseBkgnd(const fw::Message& m) {
     const RECT window = WindowRect();
     skinImages_.DrawBackground(dc, {0, 0, window.right - window.left, window.bottom - window.top});
     if (!backgroundPainted_ && videoSurface_.Handle() != nullptr) {
-        const RECT video = ToRect(VideoArea(sizeMode_));
+        const RECT video = VideoRect();
         FillRect(dc, &video, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         backgroundPainted_ = 1;
     }

@@ -6,6 +6,7 @@
 #include "app/CkadomirDlg.h"
 #include "app/MainWindowIds.h"
 #include "app/core/SettingValues.h"
+#include "browser/platform/HostFileSystem.h"
 #include "framework/Format.h"
 #include "framework/UserPrompts.h"
 #include "ui/core/UiTextTable.h"
@@ -38,7 +39,9 @@ CkadomirDlg::CkadomirDlg(MainWindowSeams seams)
     : fw::Dialog(kMainDialogTemplate),
       seams_(std::move(seams)),
       engine_(ThePlayerEngine()),
-      icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kMainIconId))) {
+      icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kMainIconId))),
+      recorderProbe_(engine_, engineTable_),
+      filePanel_(recorderProbe_, HostFileSystem(), engine_) {
     if (!seams_.timers) {
         seams_.timers = std::make_shared<WindowTimers>();
     }
@@ -70,6 +73,7 @@ BOOL CkadomirDlg::OnInitDialog() {
     SetPlayButtonState(FALSE);
     PrepareProgressBar();
     ResetZoom();
+    OpenInitialSource();
     UpdateControlStates();
     StartTimer(kTimerIdle, kIdleMs);
     RecordPanelSizes();
@@ -134,6 +138,18 @@ void CkadomirDlg::CreateOwnedWindows() {
         if (window != nullptr) {
             window->CreateModeless(Handle());
         }
+    }
+}
+
+// The last removable drive, else the folder, else the file the settings
+// name. Only a card with recordings gives the CSV export a source.
+void CkadomirDlg::OpenInitialSource() {
+    if (!filePanel_.OpenInitialSource(VideoRect(), sizeMode_)) {
+        return;
+    }
+    SetPlayButtonState(FALSE);
+    if (filePanel_.GetSourceKind() == kSourceSdCard) {
+        noSource_ = 0;
     }
 }
 

@@ -48,6 +48,7 @@ void CkadomirDlg::EnableAllControls(BOOL enable) {
     for (CSkinButton& button : windowButtons_) {
         button.Enable(enable != FALSE);
     }
+    EnableFilePanel(enable != FALSE);
     EnablePanel(infoPanel_.get(), enable);
     controlsOff_ = enable ? 0 : 1;
     for (fw::Window* window : std::initializer_list<fw::Window*>{&seekSlider_, &volumeSlider_, graph_.get(),

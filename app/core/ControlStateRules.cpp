@@ -26,8 +26,8 @@ void ApplyFrameButtons(const ControlStateInputs& in, ControlStates& out) {
 }
 
 void ApplySourceButtons(const ControlStateInputs& in, ControlStates& out) {
-    out.enabled[kButtonJoin] = in.sourceKind == kSourceRemovableDrive;
-    out.enabled[kButtonDelete] = in.sourceKind != kSourceSingleFile;
+    out.enabled[kButtonJoin] = in.sourceKind == kSourceSdCard;
+    out.enabled[kButtonDelete] = in.sourceKind != kSourceFile;
     out.enabled[kButtonOpenSource] = true;
     out.enabled[kButtonSettings] = true;
     out.enabled[kButtonVehicleInfo] = true;

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "browser/core/FilePanelCore.h"
+
 // Which of the main window's 14 command buttons may be pressed, decided from
 // the window's and the engine's state alone, so the rules can be read and
 // tested in one place.
@@ -26,9 +28,6 @@ enum MainButton : int {
     kButtonVehicleInfo = 13,
 };
 
-// Source kinds of the file panel.
-enum SourceKind : int { kSourceNone = 0, kSourceRemovableDrive = 1, kSourceFolder = 2, kSourceSingleFile = 3 };
-
 struct ControlStateInputs {
     bool engineReady = false;
     uint32_t playState = 0;  // 0 none, 1 stopped, 2 playing, 3 paused
@@ -36,7 +35,7 @@ struct ControlStateInputs {
     bool clipDataLoaded = false;
     int rows = 0;           // rows of the recording list
     int currentIndex = -1;  // the current clip's row
-    int sourceKind = kSourceNone;
+    SourceKind sourceKind = kSourceNone;
     bool noSource = true;   // the CSV export has nothing to export
     int sizeMode = 0;
     bool fullScreen = false;

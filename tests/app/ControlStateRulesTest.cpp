@@ -79,14 +79,14 @@ TEST(ControlStateRules, SpeedButtonsStopAtTheSlowestAndFastestSteps) {
 
 TEST(ControlStateRules, TheSourceDecidesJoinDeleteAndCsv) {
     ControlStateInputs in = Playing();
-    in.sourceKind = kSourceRemovableDrive;
+    in.sourceKind = kSourceSdCard;
     in.noSource = false;
     ControlStates states = DecideControlStates(in);
     EXPECT_TRUE(states.enabled[kButtonJoin]);
     EXPECT_TRUE(states.enabled[kButtonDelete]);
     EXPECT_TRUE(states.enabled[kButtonCsv]);
 
-    in.sourceKind = kSourceSingleFile;
+    in.sourceKind = kSourceFile;
     in.noSource = true;
     states = DecideControlStates(in);
     EXPECT_FALSE(states.enabled[kButtonJoin]);

@@ -136,6 +136,10 @@ TEST_F(ProgramRun, ShowsItsSkinnedWindowAndEndsCleanlyOnSystemClose) {
     EXPECT_EQ(shot.Pixel(330, 200), RGB(0, 0, 0));
     EXPECT_NE(shot.Pixel(3, 600), RGB(0, 0, 0));
     EXPECT_GT(shot.Count({10, 4, 80, 20}, RGB(255, 255, 255)), 10);
+    // The file panel beside the video lists the sample folder: the rows of
+    // the event kinds are tinted, and the kind legend is written in black.
+    EXPECT_GT(shot.Count({886, 464, 1110, 656}, RGB(0xFF, 0xFF, 0xCC)), 1000);
+    EXPECT_GT(shot.Count({830, 440, 1114, 462}, RGB(0, 0, 0)), 50);
 
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(ExitCode(), 0);
