@@ -1,0 +1,56 @@
+// An SD card at start-up: the main window opens the card's "\DCIM" folder
+// and, since the card holds recordings, offers the CSV export. Runs only
+// where the test run provides a removable drive (OSTRILEX_REMOVABLE_DRIVE).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "TestRecordings.h"
+#include "support/CkadomirDlgTestAccess.h"
+#include "support/MainWindowFixture.h"
+
+namespace {
+
+using Access = CkadomirDlgTestAccess;
+
+class MainWindowOnACard : public testing_support::MainWindowTest {
+protected:
+    void SetUp() override {
+        const char* root = std::getenv("OSTRILEX_REMOVABLE_DRIVE");
+        if (root == nullptr) {
+            GTEST_SKIP() << "no removable drive in this run";
+        }
+        MainWindowTest::SetUp();
+        card_ = std::wstring(root, root + std::strlen(root));
+        const std::wstring folder = card_ + L"DCIM\\100MEDIA";
+        CreateDirectoryW((card_ + L"DCIM").c_str(), nullptr);
+        CreateDirectoryW(folder.c_str(), nullptr);
+        for (const char* name : {"2401020304_A001.MOV", "2401020312_G002.MOV"}) {
+            const std::wstring target = folder + L"\\" + std::wstring(name, name + std::strlen(name));
+            ASSERT_TRUE(CopyFileW(TestRecordingPath(name).wstring().c_str(), target.c_str(), FALSE)) << name;
+        }
+    }
+
+    std::wstring card_;
+};
+
+TEST_F(MainWindowOnACard, OpensTheCardsRecordingFolderAndOffersTheCsvExport) {
+    // A folder in the settings loses to the card.
+    WriteSetting(L"SOURCE", L"FOLDER", folder.Path().c_str());
+    Start();
+    ASSERT_EQ(ListView_GetItemCount(Child(1001)), 2);
+    wchar_t path[MAX_PATH] = L"";
+    GetWindowTextW(Child(38500), path, MAX_PATH);
+    EXPECT_EQ(std::wstring(path), card_ + L"DCIM\\100MEDIA");
+    EXPECT_EQ(Access::NoSource(*dialog), 0);
+    EXPECT_TRUE(IsWindowEnabled(Child(38012)));
+    // Joining needs a card too.
+    EXPECT_TRUE(IsWindowEnabled(Child(38007)));
+}
+
+}  // namespace
