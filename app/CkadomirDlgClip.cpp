@@ -1,4 +1,5 @@
-// Closing the current clip and emptying the file panel.
+// Closing the current clip, emptying the file panel, and listing a folder
+// chosen in the tree.
 
 #include "ClipDataPreload.h"
 #include "app/CkadomirDlg.h"
