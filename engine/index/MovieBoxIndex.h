@@ -48,7 +48,7 @@ public:
 
     const std::wstring& Path() const { return path_; }
     uint64_t FileSize() const { return fileSize_; }
-    ByteSource& Source() { return *source_; }
+    ByteSource& Source() const { return *source_; }
 
     // The readers of the export. Width in the low half, height in the high
     // half; kNoFrameSize when there is no "stsd" or it is too short.
