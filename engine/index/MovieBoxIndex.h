@@ -27,6 +27,7 @@ constexpr size_t kBoxListCount = 11;
 // whole index. A type the system does not know ends its parent's list of
 // children; the rest of that parent is kept as plain bytes.
 class MovieBoxIndex {
+    // Only Open makes an index.
     struct Key {
         explicit Key() = default;
     };
