@@ -4,13 +4,13 @@
 
 #include "MovieJoiner.h"
 #include "format/ByteOrder.h"
+#include "format/RecordingLayout.h"
 #include "format/StandardBoxLayout.h"
 
 namespace L = StandardBoxLayout;
+namespace R = RecordingLayout;
 
 namespace {
-
-constexpr uint32_t kUnusedMediaBytes = 8;
 
 uint32_t U32At(const BoxNode& box, size_t offset) { return ReadU32BE(box.body.data() + offset); }
 void SetU32At(BoxNode& box, size_t offset, uint32_t value) { WriteU32BE(box.body.data() + offset, value); }
@@ -36,7 +36,7 @@ void ChainMediaData(MovieBoxIndex& a, MovieBoxIndex& b) {
     BoxNode& media = *a.First(BoxList::kMdat);
     BoxNode& later = *b.First(BoxList::kMdat);
     media.Chain(later);
-    media.writtenSize += later.writtenSize - kUnusedMediaBytes;
+    media.writtenSize += later.writtenSize - R::kUnusedMediaBytes;
 }
 
 void ChainDataSection(MovieBoxIndex& a, MovieBoxIndex& b) {
@@ -56,7 +56,8 @@ std::optional<uint64_t> MovieJoiner::AppendTableBody(BoxNode& target, BoxNode& s
     const auto targetLength = TableLength(target, headLength, countOffset);
     const auto sourceLength = TableLength(source, headLength, countOffset);
     if (!targetLength || !sourceLength) return std::nullopt;
-    std::vector<uint8_t> joined(target.body.begin(), target.body.begin() + static_cast<ptrdiff_t>(headLength + *targetLength));
+    const auto kept = target.body.begin() + static_cast<ptrdiff_t>(headLength + *targetLength);
+    std::vector<uint8_t> joined(target.body.begin(), kept);
     const auto from = source.body.begin() + static_cast<ptrdiff_t>(headLength);
     joined.insert(joined.end(), from, from + static_cast<ptrdiff_t>(*sourceLength));
     target.body = std::move(joined);
@@ -128,7 +129,7 @@ bool MovieJoiner::Merge(MovieBoxIndex& a, MovieBoxIndex& b) {
     if (!CanMerge(a, b)) return false;
     try {
         // B's data follows A's whole media data less B's unused first bytes.
-        const uint32_t shift = static_cast<uint32_t>(a.First(BoxList::kMdat)->writtenSize) - kUnusedMediaBytes;
+        const uint32_t shift = static_cast<uint32_t>(a.First(BoxList::kMdat)->writtenSize - R::kUnusedMediaBytes);
         ChainMediaData(a, b);
         ChainDataSection(a, b);
         if (!MergeSampleSizes(a.List(BoxList::kStsz), b.List(BoxList::kStsz))) return false;

@@ -16,10 +16,7 @@ namespace R = RecordingLayout;
 
 namespace {
 
-constexpr uint64_t kLargestEntryTotal = 0xFFFF;
 constexpr uint64_t kLargestField = 0xFFFFFFFF;
-// Every further recording's media data goes in without its first 8 bytes.
-constexpr uint64_t kUnusedMediaBytes = 8;
 
 // Tables the merge does not extend; a recording holding one cannot be joined.
 constexpr const char* kUnmergedTables[] = {"ctts", "co64", "stz2"};
@@ -150,9 +147,8 @@ bool TracksMatch(const MovieBoxIndex& a, const MovieBoxIndex& b) {
     for (size_t t = 0; t < TrackCount(a); ++t) {
         const BoxNode& sizesA = At(a, BoxList::kStsz, t);
         const BoxNode& sizesB = At(b, BoxList::kStsz, t);
-        if (U32At(At(a, BoxList::kStts, t), L::kSttsFirstDelta) != U32At(At(b, BoxList::kStts, t), L::kSttsFirstDelta)) {
-            return false;
-        }
+        const uint32_t deltaA = U32At(At(a, BoxList::kStts, t), L::kSttsFirstDelta);
+        if (deltaA != U32At(At(b, BoxList::kStts, t), L::kSttsFirstDelta)) return false;
         if (SamplesPerChunk(a, t) != SamplesPerChunk(b, t)) return false;
         // Both tables of sizes, or both one size, the same.
         if (U32At(sizesA, L::kStszUniformSize) != U32At(sizesB, L::kStszUniformSize) &&
@@ -184,7 +180,7 @@ bool LayoutsMatch(const MovieBoxIndex& a, const MovieBoxIndex& b) {
     if (!mdatA || !mdatB || !udatB || !a.First(BoxList::kUdat)) return false;
     // A recording that others were merged into cannot follow another.
     if (mdatB->chainHead != nullptr || udatB->chainHead != nullptr) return false;
-    if (mdatB->writtenSize < kUnusedMediaBytes || mdatA->sourceOffset != mdatB->sourceOffset) return false;
+    if (mdatB->writtenSize < R::kUnusedMediaBytes || mdatA->sourceOffset != mdatB->sourceOffset) return false;
     return MediaDataLeads(a) && MediaDataLeads(b) && MovieJoiner::HasRecorderDataSection(a) &&
            MovieJoiner::HasRecorderDataSection(b);
 }
@@ -193,7 +189,7 @@ bool LayoutsMatch(const MovieBoxIndex& a, const MovieBoxIndex& b) {
 // unused bytes that the join drops.
 bool ChunksInMediaData(const MovieBoxIndex& b) {
     const BoxNode& mdat = *b.First(BoxList::kMdat);
-    const uint64_t first = mdat.sourceOffset + kUnusedMediaBytes;
+    const uint64_t first = mdat.sourceOffset + R::kUnusedMediaBytes;
     const uint64_t end = mdat.sourceOffset + mdat.sourceSize;
     for (const BoxNode* stco : b.List(BoxList::kStco)) {
         for (uint32_t k = 0; k < TableCount(*stco); ++k) {
@@ -216,7 +212,7 @@ uint64_t TableBytes(uint32_t count) { return uint64_t{count} * L::kTableEntrySiz
 
 // What the merge adds to the written file.
 uint64_t Growth(const MovieBoxIndex& b) {
-    uint64_t growth = b.First(BoxList::kMdat)->writtenSize - kUnusedMediaBytes + b.First(BoxList::kUdat)->entryBytes;
+    uint64_t growth = b.First(BoxList::kMdat)->writtenSize - R::kUnusedMediaBytes + b.First(BoxList::kUdat)->entryBytes;
     for (const BoxNode* stsz : b.List(BoxList::kStsz)) {
         if (!IsUniform(*stsz)) growth += TableBytes(SampleCount(*stsz));
     }
@@ -231,7 +227,7 @@ uint64_t Growth(const MovieBoxIndex& b) {
 bool SumsFit(const MovieBoxIndex& a, const MovieBoxIndex& b) {
     const BoxNode& udatA = *a.First(BoxList::kUdat);
     const uint64_t entriesA = udatA.totalEntryCount != 0 ? udatA.totalEntryCount : udatA.entryCount;
-    if (entriesA + b.First(BoxList::kUdat)->entryCount > kLargestEntryTotal) return false;
+    if (entriesA + b.First(BoxList::kUdat)->entryCount > R::kLargestEntryCount) return false;
     for (const auto& [kind, offset] : kDurations) {
         for (size_t i = 0; i < a.List(kind).size(); ++i) {
             if (uint64_t{U32At(At(a, kind, i), offset)} + U32At(At(b, kind, i), offset) > kLargestField) return false;
@@ -244,9 +240,8 @@ bool SumsFit(const MovieBoxIndex& a, const MovieBoxIndex& b) {
         if (uint64_t{TableCount(At(a, BoxList::kStco, t))} + TableCount(At(b, BoxList::kStco, t)) > kLargestField) {
             return false;
         }
-        if (t < b.List(BoxList::kStss).size() && LargestSyncSample(At(b, BoxList::kStss, t)) + samplesA > kLargestField) {
-            return false;
-        }
+        const bool synced = t < b.List(BoxList::kStss).size();
+        if (synced && LargestSyncSample(At(b, BoxList::kStss, t)) + samplesA > kLargestField) return false;
     }
     return a.Root().GetTotalSize() - R::kBoxHeaderSize + Growth(b) <= R::kLargestFileSize;
 }

@@ -15,7 +15,6 @@ namespace {
 
 // The largest view a copy maps at once.
 constexpr uint64_t kCopyWindow = 0x2000000;
-constexpr uint64_t kUnusedMediaBytes = 8;
 
 bool Stopped(const StopRequested& stop) { return stop && stop(); }
 
@@ -82,7 +81,7 @@ bool WriteDataSection(const BoxNode& node, OutputSink& out, const StopRequested&
 bool MovieJoiner::WriteDataSectionHead(const BoxNode& node, OutputSink& out, const StopRequested& stop) {
     // A single recording has no total: its own count is the total.
     const uint64_t total = node.totalEntryCount != 0 ? node.totalEntryCount : node.entryCount;
-    if (total > 0xFFFF) return false;
+    if (total > R::kLargestEntryCount) return false;
     uint8_t count[R::kEntryCountSize];
     WriteU16BE(count, static_cast<uint16_t>(total));
     return WriteMark(out, R::kSectionStartMark) &&
@@ -92,8 +91,9 @@ bool MovieJoiner::WriteDataSectionHead(const BoxNode& node, OutputSink& out, con
 }
 
 bool MovieJoiner::CopyChainedData(const BoxNode& node, OutputSink& out, const StopRequested& stop) {
-    if (node.sourceSize < kUnusedMediaBytes) return false;
-    return CopyFromSource(node, node.sourceOffset + kUnusedMediaBytes, node.sourceSize - kUnusedMediaBytes, out, stop);
+    if (node.sourceSize < R::kUnusedMediaBytes) return false;
+    const uint64_t from = node.sourceOffset + R::kUnusedMediaBytes;
+    return CopyFromSource(node, from, node.sourceSize - R::kUnusedMediaBytes, out, stop);
 }
 
 bool MovieJoiner::WriteBox(const BoxNode& node, OutputSink& out, const StopRequested& stop) {

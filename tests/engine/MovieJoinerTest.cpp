@@ -207,7 +207,8 @@ const Refusal kRefusals[] = {
          a.tracks[0].syncSamples.clear();
          b.tracks[0].syncSamples.clear();
      }, nullptr},
-    {"no chunk offsets in the second", nullptr, [](Bytes&, Bytes& b) { std::memcpy(b.data() + BodyOf(b, "stco") - 4, "free", 4); }},
+    {"no chunk offsets in the second", nullptr,
+     [](Bytes&, Bytes& b) { std::memcpy(b.data() + BodyOf(b, "stco") - 4, "free", 4); }},
     {"one track against two", [](auto&, auto& b) { b.tracks.pop_back(); }, nullptr},
     {"audio track first", [](auto&, auto& b) { std::swap(b.tracks[0], b.tracks[1]); }, nullptr},
     {"another frame delta", [](auto&, auto& b) { b.tracks[0].delta = 3000; }, nullptr},
@@ -239,8 +240,7 @@ const Refusal kRefusals[] = {
      [](Bytes& a, Bytes&) { std::memcpy(a.data() + BodyOf(a, "udat"), "CSMXXX", 6); }},
     {"media data at another offset", nullptr,
      [](Bytes&, Bytes& b) {
-         const Bytes wider = Concat({Bytes(b.begin(), b.begin() + 20), Box("free", Zeros(4)), Bytes(b.begin() + 20, b.end())});
-         b = wider;
+         b = Concat({Bytes(b.begin(), b.begin() + 20), Box("free", Zeros(4)), Bytes(b.begin() + 20, b.end())});
      }},
     {"movie header before the media data", nullptr,
      [](Bytes&, Bytes& b) {
