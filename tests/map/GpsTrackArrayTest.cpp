@@ -43,7 +43,7 @@ TEST(GpsTrackArray, TriplesOfTheFixesInRecordOrderThenTheirCount) {
         Fix(35.685387, 139.762982, 0),
         Fix(35.5, 139.5, 100, 0),  // no fix: left out
         Fix(-33.86882, -151.209296, 200, 2),  // any non-zero validity word is a fix
-        Fix(0.0, 0.0, 300),
+        Fix(0.0, 0.0, -1),  // times go over as the records hold them
     });
     ASSERT_EQ(track.ElementCount(), 10u);
     ExpectReal(track, 0, 35.685387);
@@ -54,17 +54,8 @@ TEST(GpsTrackArray, TriplesOfTheFixesInRecordOrderThenTheirCount) {
     ExpectInteger(track, 5, 200);
     ExpectReal(track, 6, 0.0);
     ExpectReal(track, 7, 0.0);
-    ExpectInteger(track, 8, 300);
+    ExpectInteger(track, 8, -1);
     ExpectInteger(track, 9, 9);
-}
-
-// The time field goes over as the records hold it: frame numbers for a
-// shown clip, milliseconds for a group, whatever their size or sign.
-TEST(GpsTrackArray, TimesGoOverUnchanged) {
-    const GpsTrackArray track = GpsTrackArray::FromRecords({Fix(1, 2, -1), Fix(3, 4, INT32_MAX)});
-    ExpectInteger(track, 2, -1);
-    ExpectInteger(track, 5, INT32_MAX);
-    ExpectInteger(track, 6, 6);
 }
 
 // A group of a hundred one-minute recordings.
