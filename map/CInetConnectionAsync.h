@@ -34,8 +34,9 @@ public:
     bool WasOnline() const { return wasOnline_.load() != 0; }
     bool WentOffline() const { return wentOffline_.load() != 0; }
 
-    // Asks the monitor to end: it ends at once when it is between probes,
-    // else after the probe under way. The destructor does this too.
+    // Ends the monitor and waits for it: at once between probes, else when
+    // the probe under way ends (a request is bounded by its limit). The
+    // destructor does this too.
     void StopMonitor();
     // The monitor thread's handle (null once it has been stopped and reaped).
     HANDLE MonitorThreadHandle() const { return monitor_ ? monitor_->Handle() : nullptr; }
