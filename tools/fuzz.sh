@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:?usage: tools/fuzz.sh SECONDS [TARGET...]}
 shift
 build=build/native
-targets=${*:-data_section_fuzzer box_walk_fuzzer box_index_fuzzer}
+targets=${*:-data_section_fuzzer box_walk_fuzzer box_index_fuzzer join_fuzzer}
 
 seeds=$build/fuzz-seeds
 "$build/tools/make_recording" --fuzz-seeds "$seeds" \
@@ -16,6 +16,7 @@ seeds=$build/fuzz-seeds
 for target in $targets; do
     case "$target" in
         data_section_fuzzer) seed_dir=$seeds/data-section ;;
+        join_fuzzer) seed_dir=$seeds/join ;;
         *) seed_dir=$seeds/files ;;
     esac
     corpus=$build/fuzz-corpus/$target

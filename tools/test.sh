@@ -20,4 +20,4 @@ xvfb-run -a -s "-screen 0 1280x1024x24" \
     ctest --test-dir build/windows --output-on-failure -j "$jobs"
 
 echo "== fuzzing"
-tools/fuzz.sh 25
+tools/fuzz.sh 20

@@ -26,6 +26,12 @@ constexpr size_t kMarkSize = 6;
 constexpr size_t kRecorderRecordSize = 26;
 constexpr size_t kEntryCountSize = 2;
 constexpr size_t kUdatEntrySize = 124;
+// The entry count is a u16.
+constexpr uint64_t kLargestEntryCount = 0xFFFF;
+
+// Every recording's media data opens with bytes that hold no sample; a join
+// drops them from each further recording.
+constexpr uint64_t kUnusedMediaBytes = 8;
 
 // Handlers receive a box's "data area": the bytes from just after "CSMDAT".
 constexpr size_t kDataAreaOffsetInBox = kBoxHeaderSize + kMarkSize;          // 14

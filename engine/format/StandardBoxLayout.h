@@ -16,8 +16,6 @@ constexpr size_t kVersion = 0;
 constexpr size_t kSttsEntryCount = 4;
 constexpr size_t kSttsFirstSampleCount = 8;
 constexpr size_t kSttsFirstDelta = 12;
-constexpr size_t kSttsEntrySize = 8;
-constexpr size_t kSttsTable = 8;
 
 // "stsd": the first sample entry's frame width and height (u16 each).
 constexpr size_t kStsdWidth = 40;
@@ -35,7 +33,6 @@ constexpr size_t kCountedTable = 8;
 // "stsc": runs of (first chunk, samples per chunk, description index).
 constexpr size_t kStscEntryCount = 4;
 constexpr size_t kStscFirstSamplesPerChunk = 12;
-constexpr size_t kStscEntrySize = 12;
 
 constexpr size_t kTableEntrySize = 4;
 

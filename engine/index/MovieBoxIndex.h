@@ -27,6 +27,7 @@ constexpr size_t kBoxListCount = 11;
 // whole index. A type the system does not know ends its parent's list of
 // children; the rest of that parent is kept as plain bytes.
 class MovieBoxIndex {
+    // Only Open makes an index.
     struct Key {
         explicit Key() = default;
     };
@@ -48,7 +49,7 @@ public:
 
     const std::wstring& Path() const { return path_; }
     uint64_t FileSize() const { return fileSize_; }
-    ByteSource& Source() { return *source_; }
+    ByteSource& Source() const { return *source_; }
 
     // The readers of the export. Width in the low half, height in the high
     // half; kNoFrameSize when there is no "stsd" or it is too short.

@@ -14,6 +14,10 @@ public:
     virtual size_t size() const = 0;
 };
 
+// How a view will be read: a few of its bytes, or all of them in order
+// (a copy), which the system can map ahead of the reads.
+enum class ViewUse { kPeek, kReadThrough };
+
 // The bytes of one open file, read only through views. Views start at
 // multiples of the allocation granularity, as memory mappings must.
 class ByteSource {
@@ -24,7 +28,8 @@ public:
 
     // Maps length bytes from alignedOffset. On failure returns null and sets
     // systemError to the platform's error code.
-    virtual std::unique_ptr<MappedBytes> Map(uint64_t alignedOffset, size_t length, uint32_t& systemError) = 0;
+    virtual std::unique_ptr<MappedBytes> Map(uint64_t alignedOffset, size_t length, ViewUse use,
+                                             uint32_t& systemError) = 0;
 };
 
 // Opens an existing file for mapping, with read sharing. Null when the file

@@ -37,7 +37,7 @@ public:
     uint64_t Size() const override { return bytes_.size(); }
     uint32_t AllocationGranularity() const override { return granularity_; }
 
-    std::unique_ptr<MappedBytes> Map(uint64_t offset, size_t length, uint32_t& systemError) override {
+    std::unique_ptr<MappedBytes> Map(uint64_t offset, size_t length, ViewUse, uint32_t& systemError) override {
         if (length == 0 || offset % granularity_ != 0 || offset > bytes_.size() ||
             length > bytes_.size() - offset) {
             systemError = EINVAL;

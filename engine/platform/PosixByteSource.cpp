@@ -39,13 +39,16 @@ public:
     uint64_t Size() const override { return size_; }
     uint32_t AllocationGranularity() const override { return kGranularity; }
 
-    std::unique_ptr<MappedBytes> Map(uint64_t offset, size_t length, uint32_t& systemError) override {
+    std::unique_ptr<MappedBytes> Map(uint64_t offset, size_t length, ViewUse use, uint32_t& systemError) override {
         // A view past the end would fault when read; refuse it as Windows does.
         if (length == 0 || offset > size_ || length > size_ - offset) {
             systemError = EINVAL;
             return nullptr;
         }
-        void* base = mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd_, static_cast<off_t>(offset));
+        // A view that is copied whole is mapped in full at once: one call
+        // instead of a page fault every few pages.
+        const int populate = use == ViewUse::kReadThrough ? MAP_POPULATE : 0;
+        void* base = mmap(nullptr, length, PROT_READ, MAP_PRIVATE | populate, fd_, static_cast<off_t>(offset));
         if (base == MAP_FAILED) {
             systemError = static_cast<uint32_t>(errno);
             return nullptr;

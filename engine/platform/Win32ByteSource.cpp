@@ -34,7 +34,8 @@ public:
     uint64_t Size() const override { return size_; }
     uint32_t AllocationGranularity() const override { return granularity_; }
 
-    std::unique_ptr<MappedBytes> Map(uint64_t offset, size_t length, uint32_t& systemError) override {
+    // The use is a hint that only the POSIX side acts on.
+    std::unique_ptr<MappedBytes> Map(uint64_t offset, size_t length, ViewUse, uint32_t& systemError) override {
         const void* base = MapViewOfFile(mapping_, FILE_MAP_READ, static_cast<DWORD>(offset >> 32),
                                          static_cast<DWORD>(offset), length);
         if (base == nullptr) {

@@ -23,4 +23,4 @@ enum class ViewFailure { kReport, kQuiet };
 // gives no view and no message; a mapping the system refuses gives no view
 // and, with ViewFailure::kReport, is shown to the user (ReportMappingError).
 std::optional<ReaderView> MapReaderView(ByteSource& source, uint64_t offset, uint64_t length, uint64_t limit,
-                                        ViewFailure failure = ViewFailure::kReport);
+                                        ViewFailure failure = ViewFailure::kReport, ViewUse use = ViewUse::kPeek);

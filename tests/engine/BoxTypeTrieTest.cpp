@@ -58,8 +58,9 @@ TEST(BoxTypeTrie, AnswersLikeTheSetOfKnownTypes) {
 TEST(BoxTypeTrie, TypesMissingFromTheTableAreUnknown) {
     const auto trie = MakeKnownBoxTypeTrie();
     ASSERT_NE(trie, nullptr);
-    for (const std::string& type : {Type("moo\0", 4), Type("MOOV"), Type("wide"), Type("tapt"), Type("gmhd"), Type("tmcd"),
-                                   Type("\0\0\0\0", 4), Type("    ")}) {
+    const Type unknown[] = {Type("moo\0", 4), Type("MOOV"), Type("wide"), Type("tapt"),
+                            Type("gmhd"), Type("tmcd"), Type("\0\0\0\0", 4), Type("    ")};
+    for (const std::string& type : unknown) {
         EXPECT_FALSE(Known(*trie, type)) << "'" << type << "'";
     }
 }

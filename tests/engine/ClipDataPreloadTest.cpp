@@ -108,9 +108,9 @@ public:
     GatedSource(std::unique_ptr<ByteSource> inner, Gate& gate) : inner_(std::move(inner)), gate_(gate) {}
     uint64_t Size() const override { return inner_->Size(); }
     uint32_t AllocationGranularity() const override { return inner_->AllocationGranularity(); }
-    std::unique_ptr<MappedBytes> Map(uint64_t offset, size_t length, uint32_t& error) override {
+    std::unique_ptr<MappedBytes> Map(uint64_t offset, size_t length, ViewUse use, uint32_t& error) override {
         if (++maps_ == 2) gate_.Pass();
-        return inner_->Map(offset, length, error);
+        return inner_->Map(offset, length, use, error);
     }
 
 private:

@@ -91,7 +91,7 @@ TEST(Win32Engine, RefusedViewIsReportedWithTheSystemError) {
     ASSERT_NE(source, nullptr);
     EXPECT_EQ(source->AllocationGranularity(), 65536u);
     uint32_t error = 0;
-    EXPECT_EQ(source->Map(0, static_cast<size_t>(source->Size()) + 1, error), nullptr);
+    EXPECT_EQ(source->Map(0, static_cast<size_t>(source->Size()) + 1, ViewUse::kPeek, error), nullptr);
     EXPECT_EQ(error, static_cast<uint32_t>(ERROR_ACCESS_DENIED));
 
     EXPECT_FALSE(MapReaderView(*source, 0, 16, 0).has_value()) << "nothing to map: no message";

@@ -58,6 +58,7 @@ Bytes SampleTable(const MiniTrack& t, uint64_t firstSampleAt) {
     Bytes stbl = Concat({Box("stsd", Concat({FullBoxHead(), U32(1), SampleEntry(t)})),
                          Box("stts", Concat({FullBoxHead(), U32(1), U32(SampleCount(t)), U32(t.delta)}))});
     if (!t.syncSamples.empty()) stbl = Concat({stbl, Box("stss", stss)});
+    for (const std::string& type : t.extraTables) stbl = Concat({stbl, Box(type, Zeros(8))});
     return Box("stbl", Concat({stbl, Box("stsc", Concat({FullBoxHead(), U32(1), U32(1), U32(1), U32(1)})),
                                Box("stsz", stsz), Box("stco", stco)}));
 }
@@ -106,5 +107,6 @@ Bytes MakeMiniRecording(const MiniRecordingPlan& plan) {
     }
     const Bytes mvhd = Concat({FullBoxHead(), Zeros(8), U32(kMiniMovieTimeScale), U32(longest), Zeros(80)});
     return Concat({ftyp, free, Box("mdat", media), Box("moov", Concat({Box("mvhd", mvhd), traks})),
-                   MakeDataSectionBox(plan.dataSection), MakeRecordingTail(plan.tail)});
+                   plan.withDataSection ? MakeDataSectionBox(plan.dataSection) : Bytes{},
+                   MakeRecordingTail(plan.tail)});
 }

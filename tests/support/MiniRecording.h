@@ -21,6 +21,7 @@ struct MiniTrack {
     uint32_t uniformSize = 0;             // non-zero: a uniform "stsz" with no table
     uint16_t width = 640;
     uint16_t height = 360;
+    std::vector<std::string> extraTables;  // further boxes in the sample table, 8 zero bytes each
 };
 
 struct MiniRecordingPlan {
@@ -28,6 +29,7 @@ struct MiniRecordingPlan {
     RecordingRecipe dataSection;          // the recorder record and entries
     RecordingTail tail = RecordingTail::FreeBox;
     uint8_t sampleSeed = 1;               // varies the sample bytes between recordings
+    bool withDataSection = true;
 };
 
 Bytes MakeMiniRecording(const MiniRecordingPlan& plan);

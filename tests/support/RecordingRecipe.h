@@ -53,6 +53,7 @@ struct RecordingRecipe {
     int height = 360;
     uint32_t frameDelta = 3003;  // 90 kHz ticks per frame: 3003 = 29.97 fps, 3000 = 30
     bool audio = true;
+    int videoKbps = 0;  // 0: the encoder's own rate; else a constant rate, made up with filler
 
     // The recorder record.
     std::string recorderNumbers = "0001000200030004";  // four 4-digit numbers
@@ -77,6 +78,7 @@ struct RecordingRecipe {
     bool csRunInEntry0 = false;    // entry 0 starts a "@CS" run (a second recorder record)
     uint64_t cutAt = 0;            // non-zero: the file is cut to this many bytes
     uint64_t mdatPadding = 0;      // unused zero bytes after the last sample, written sparse
+    bool uniformVideoSamples = false;  // every video sample filled up to one size: "stsz" lists no sizes
 
     int EntryCount() const;
     static std::array<uint16_t, kRecipeObdWords> DefaultObdWords();

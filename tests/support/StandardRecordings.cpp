@@ -91,6 +91,34 @@ std::vector<RecordingRecipe> MakeStandardRecordings() {
     csRun.csRunInEntry0 = true;
     all.push_back(csRun);
 
+    // Consecutive recordings of one recorder for the joiner: one movie
+    // format, video of different lengths, 600 and 601 entries. At these
+    // lengths the audio's timing is one run, as a join needs.
+    RecordingRecipe joinFirst = Named("2401021000_A010.MOV");
+    joinFirst.entryCount = 600;
+    joinFirst.startTime = "240102100000";
+    all.push_back(joinFirst);
+
+    RecordingRecipe joinSecond = Named("2401021010_A011.MOV");
+    joinSecond.durationSeconds = 4.864;
+    joinSecond.entryCount = 601;
+    joinSecond.startTime = "240102101000";
+    joinSecond.firmware = {3, 4, 5};
+    joinSecond.track.startLatitude = 35.7;
+    joinSecond.g.xWave = 500;
+    all.push_back(joinSecond);
+
+    RecordingRecipe joinThird = Named("2401021020_A012.MOV");
+    joinThird.startTime = "240102102000";
+    joinThird.triggers = {{3, "DXNNNN"}};
+    all.push_back(joinThird);
+
+    // The second's movie with every video sample filled up to one size.
+    RecordingRecipe uniform = Named("uniform_sizes.MOV");
+    uniform.durationSeconds = 4.864;
+    uniform.uniformVideoSamples = true;
+    all.push_back(uniform);
+
     return all;
 }
 

@@ -25,8 +25,14 @@ fs::path TestRecordingPath(const std::string& fileName) {
 }
 
 std::vector<uint8_t> ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) return {};
+    const std::streamoff size = in.tellg();
+    std::vector<uint8_t> bytes(static_cast<size_t>(size > 0 ? size : 0));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.gcount() != static_cast<std::streamsize>(bytes.size())) bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes;
 }
 
 void WriteWholeFile(const fs::path& path, const std::vector<uint8_t>& bytes) {

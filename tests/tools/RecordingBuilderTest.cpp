@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -133,6 +134,31 @@ TEST(RecordingBuilder, RechunkedTablesAddressTheOriginalSamples) {
         EXPECT_GT(base.out.size(), 1000u);
         EXPECT_EQ(built.out, base.out) << name;
     }
+}
+
+// Video samples filled up to one size decode to the movie's own frames, and
+// the size table gives that one size for every sample.
+TEST(RecordingBuilder, UniformVideoSamplesDecodeAsTheMovie) {
+    ScratchFolder dir;
+    const RecordingRecipe& recipe = StandardRecording("uniform_sizes.MOV");
+    WriteWholeFile(dir / "base.mov", LoadBaseMovie(recipe, BaseMovieCache()));
+    auto frames = [&](const fs::path& file) {
+        return RunCommand("ffmpeg -v error -i '" + file.string() + "' -map 0:v -f framemd5 - | grep -v '^#'", dir);
+    };
+    const CommandResult base = frames(dir / "base.mov");
+    const CommandResult built = frames(TestRecordingPath(recipe.fileName));
+    EXPECT_EQ(built.err, "");
+    EXPECT_EQ(std::count(built.out.begin(), built.out.end(), '\n'), ExpectedFrameCount(recipe));
+    EXPECT_EQ(built.out, base.out);
+
+    const std::vector<uint8_t> file = ReadWholeFile(TestRecordingPath(recipe.fileName));
+    const char kSizes[] = "stsz";
+    const auto stsz = std::search(file.begin(), file.end(), kSizes, kSizes + 4);
+    ASSERT_NE(stsz, file.end());
+    const uint8_t* body = &*stsz + 4;
+    EXPECT_GT(ReadU32BE(body + 4), 0u) << "one size";
+    EXPECT_EQ(ReadU32BE(body + 8), static_cast<uint32_t>(ExpectedFrameCount(recipe)));
+    EXPECT_EQ(ReadU32BE(&*stsz - 4), 20u) << "and no table";
 }
 
 // Recordings built from further parameter sets read back as their recipes.

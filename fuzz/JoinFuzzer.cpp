@@ -1,0 +1,100 @@
+// Joins two recordings made of the input's bytes, writes the result to
+// memory and reads it again. Whatever the inputs, a merge either refuses
+// and leaves the first recording as it was, or gives a movie that indexes
+// again to the size written, with the entries of both.
+
+#include <cstdlib>
+#include <map>
+#include <mutex>
+
+#include "FixedOffsetTimeZone.h"
+#include "JoinFuzzInput.h"
+#include "KnownBoxTypes.h"
+#include "format/ByteOrder.h"
+#include "joiner/MovieJoiner.h"
+#include "platform/MappingErrorReporter.h"
+#include "platform/MemoryByteSource.h"
+#include "platform/MemoryOutputSink.h"
+#include "reader/MappedMovieFile.h"
+
+namespace {
+
+std::map<std::wstring, std::vector<uint8_t>> g_files;
+
+std::unique_ptr<ByteSource> OpenInput(const std::filesystem::path& path) {
+    const auto found = g_files.find(path.wstring());
+    if (found == g_files.end() || found->second.empty()) return nullptr;
+    return MakeMemoryByteSource(found->second);
+}
+
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+uint64_t Entries(const MovieBoxIndex& index) {
+    const BoxNode* section = index.First(BoxList::kUdat);
+    if (section == nullptr) return 0;
+    return section->totalEntryCount != 0 ? section->totalEntryCount : section->entryCount;
+}
+
+std::vector<uint8_t> Written(const MovieBoxIndex& index) {
+    MemoryOutputSink out;
+    Check(MovieJoiner::WriteBox(index.Root(), out));
+    Check(out.Bytes().size() == index.Root().GetTotalSize() - 8);
+    return out.Bytes();
+}
+
+// A recording with one recorder data section comes out as it went in.
+bool RewritesExactly(const MovieBoxIndex& index) {
+    const size_t sections = index.List(BoxList::kUdat).size();
+    return sections == 0 || (sections == 1 && MovieJoiner::HasRecorderDataSection(index));
+}
+
+void CheckJoined(const std::vector<uint8_t>& joined, uint64_t entries) {
+    g_files[L"joined"] = joined;
+    const auto again = MovieBoxIndex::Open(L"joined");
+    Check(again != nullptr);
+    Check(again->Root().GetTotalSize() - 8 == joined.size());
+    Check(Entries(*again) == entries);
+
+    static const FixedOffsetTimeZone zone;
+    static MappedMovieFile reader;
+    static const bool ready = [] {
+        reader.SetTimeZone(zone);
+        return reader.Init();
+    }();
+    Check(ready);
+    if (reader.OpenAndParse(L"joined")) {
+        Check(reader.Records()->gps.empty() || reader.Records()->gps.size() == entries);
+    }
+    reader.ClearRecords();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static ScopedByteSourceOpener opener(OpenInput);
+    static ScopedMappingErrorReporter noViewMayFail([](uint32_t) { std::abort(); });
+    static const bool built = BuildKnownBoxTypes();
+    Check(built);
+    if (size < kJoinSplitSize) return 0;
+    const size_t rest = size - kJoinSplitSize;
+    const size_t split = std::min<size_t>(ReadU32BE(data), rest);
+    const uint8_t* first = data + kJoinSplitSize;
+    g_files[L"a"] = std::vector<uint8_t>(first, first + split);
+    g_files[L"b"] = std::vector<uint8_t>(first + split, first + rest);
+
+    const auto a = MovieBoxIndex::Open(L"a");
+    const auto b = MovieBoxIndex::Open(L"b");
+    if (!a || !b) return 0;
+    const std::vector<uint8_t> before = Written(*a);
+    if (RewritesExactly(*a)) Check(before == g_files[L"a"]);
+    const uint64_t entries = Entries(*a) + Entries(*b);
+
+    if (!MovieJoiner::Merge(*a, *b)) {
+        Check(Written(*a) == before);
+        return 0;
+    }
+    CheckJoined(Written(*a), entries);
+    return 0;
+}
