@@ -19,6 +19,7 @@
 #include "framework/Handles.h"
 #include "framework/ToolTip.h"
 #include "framework/WorkerThread.h"
+#include "map/CGoogleMapDlgWrap.h"
 #include "ui/controls/CSkinButton.h"
 #include "ui/controls/CSkinProgressBarCtrl.h"
 #include "ui/controls/CSkinSliderCtrl.h"
@@ -170,7 +171,9 @@ private:
     LayoutPoint zoomPan_;
     std::wstring exportFolder_;
     int mapSeen_ = 0;
-    std::unique_ptr<fw::Dialog> mapWindow_;
+    // Owns the map window and the connectivity monitor, which starts with it.
+    CGoogleMapDlgWrap mapBridge_;
+    fw::Dialog* mapWindow_ = nullptr;  // the map window as a dialog; the bridge owns it
     std::unique_ptr<fw::Dialog> infoPanel_;
     std::unique_ptr<fw::Dialog> graph_;
     std::unique_ptr<fw::Dialog> settingsDialog_;

@@ -56,10 +56,20 @@ void CkadomirDlg::CreateChildWindows() {
     CreateMainButtons();
 }
 
-// The runtime decides which of the two map windows can show the map page.
+// The runtime decides which of the two map windows can show the map page;
+// the bridge owns the one made and reports the page's events here.
 void CkadomirDlg::CreateMapWindow() {
     const bool webView = seams_.webViewRuntimeInstalled && seams_.webViewRuntimeInstalled();
-    mapWindow_ = seams_.mapWindow ? seams_.mapWindow(webView) : nullptr;
+    if (webView && seams_.mapWindows.webView) {
+        std::unique_ptr<IWebViewMapWindow> window = seams_.mapWindows.webView(mapBridge_);
+        mapWindow_ = dynamic_cast<fw::Dialog*>(window.get());
+        mapBridge_.AdoptWebViewWindow(std::move(window));
+    } else if (!webView && seams_.mapWindows.browserControl) {
+        std::unique_ptr<IMapWindow> window = seams_.mapWindows.browserControl(mapBridge_);
+        mapWindow_ = dynamic_cast<fw::Dialog*>(window.get());
+        mapBridge_.AdoptBrowserControlWindow(std::move(window));
+    }
+    mapBridge_.SetOwner(Handle());
     if (mapWindow_ != nullptr) {
         mapWindow_->CreateModeless(Handle());
     }

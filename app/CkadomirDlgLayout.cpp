@@ -47,7 +47,7 @@ void CkadomirDlg::Layout(int sizeMode) {
     Place(infoPanel_.get(), InfoPanelRect(sizeMode_, videoArea, clientArea));
     if (sizeMode_ == 0) {
         Place(graph_.get(), GraphRect(videoArea, clientArea));
-        Place(mapWindow_.get(), MapWindowRect(videoArea));
+        Place(mapWindow_, MapWindowRect(videoArea));
     }
     LayoutFilePanel();
     PlaceMainButtons();

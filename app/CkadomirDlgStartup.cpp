@@ -40,6 +40,7 @@ CkadomirDlg::CkadomirDlg(MainWindowSeams seams)
       seams_(std::move(seams)),
       engine_(ThePlayerEngine()),
       icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kMainIconId))),
+      mapBridge_(seams_.online),
       recorderProbe_(engine_, engineTable_),
       filePanel_(recorderProbe_, HostFileSystem(), engine_) {
     if (!seams_.timers) {

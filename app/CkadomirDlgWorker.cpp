@@ -52,7 +52,7 @@ void CkadomirDlg::EnableAllControls(BOOL enable) {
     EnablePanel(infoPanel_.get(), enable);
     controlsOff_ = enable ? 0 : 1;
     for (fw::Window* window : std::initializer_list<fw::Window*>{&seekSlider_, &volumeSlider_, graph_.get(),
-                                                                &videoSurface_, mapWindow_.get()}) {
+                                                                &videoSurface_, mapWindow_}) {
         if (window != nullptr && window->Handle() != nullptr) {
             window->Enable(enable != FALSE);
         }

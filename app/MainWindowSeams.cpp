@@ -1,6 +1,7 @@
 #include "app/MainWindowSeams.h"
 
 #include "app/MainWindowIds.h"
+#include "app/MapWindowStandIn.h"
 #include "app/PanelStandIn.h"
 #include "app/WebViewRuntime.h"
 
@@ -21,8 +22,11 @@ MainWindowSeams ProductSeams() {
     seams.graph = StandIn(kGraphTemplate);
     seams.settingsDialog = StandIn(kSettingsTemplate);
     seams.obdWindow = StandIn(kObdTemplate);
-    seams.mapWindow = [](bool webView) -> std::unique_ptr<fw::Dialog> {
-        return std::make_unique<PanelStandIn>(webView ? kWebViewMapTemplate : kBrowserMapTemplate);
+    seams.mapWindows.webView = [](IHostWebViewFuncs&) -> std::unique_ptr<IWebViewMapWindow> {
+        return std::make_unique<MapWindowStandIn>(kWebViewMapTemplate);
+    };
+    seams.mapWindows.browserControl = [](IHostWebViewFuncs&) -> std::unique_ptr<IMapWindow> {
+        return std::make_unique<MapWindowStandIn>(kBrowserMapTemplate);
     };
     seams.webViewRuntimeInstalled = IsWebViewRuntimeInstalled;
     seams.timers = std::make_shared<WindowTimers>();

@@ -6,14 +6,22 @@
 #include "PlayerEngine.h"
 #include "app/WindowTimers.h"
 #include "framework/Dialog.h"
+#include "map/IHostWebViewFuncs.h"
+#include "map/IMapWindow.h"
+#include "map/OnlineSettings.h"
 
 // What the main window is made from besides its own code: the engine's
 // entry table, the windows of the panels and the map, the question whether
-// the web-view runtime is installed, and its timers. The program uses
-// ProductSeams(); tests replace single parts.
+// the web-view runtime is installed, where the map goes online, and its
+// timers. The program uses ProductSeams(); tests replace single parts.
 using PanelFactory = std::function<std::unique_ptr<fw::Dialog>()>;
-// Makes the web-view map window (true) or the browser-control one (false).
-using MapWindowFactory = std::function<std::unique_ptr<fw::Dialog>(bool webView)>;
+
+// The two map windows, each made for the bridge that its page calls. Each
+// is also a dialog on its template, which the main window creates.
+struct MapWindowFactory {
+    std::function<std::unique_ptr<IWebViewMapWindow>(IHostWebViewFuncs& bridge)> webView;
+    std::function<std::unique_ptr<IMapWindow>(IHostWebViewFuncs& bridge)> browserControl;
+};
 
 struct MainWindowSeams {
     std::function<void(PlayerEngineTable&)> fillEngineTable;
@@ -21,8 +29,9 @@ struct MainWindowSeams {
     PanelFactory graph;
     PanelFactory settingsDialog;
     PanelFactory obdWindow;
-    MapWindowFactory mapWindow;
+    MapWindowFactory mapWindows;
     std::function<bool()> webViewRuntimeInstalled;
+    OnlineSettings online;
     std::shared_ptr<WindowTimers> timers;
 };
 

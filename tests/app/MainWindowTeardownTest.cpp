@@ -156,19 +156,4 @@ TEST_F(MainWindowTest, TheIdleTimerRunsTheApplicationsIdleWork) {
     EXPECT_EQ(application.idleCalls, 2);
 }
 
-TEST_F(MainWindowTest, AWebViewRuntimeGetsTheWebViewMapWindow) {
-    MainWindowSeams seams = Seams();
-    seams.webViewRuntimeInstalled = [] { return true; };
-    Start(std::move(seams));
-    ASSERT_EQ(mapWindowKinds, std::vector<bool>{true});
-    const HWND map = Access::MapWindow(*dialog);
-    ASSERT_NE(map, nullptr);
-    EXPECT_EQ(GetParent(map), Window());
-}
-
-TEST_F(MainWindowTest, WithoutAWebViewRuntimeTheBrowserControlMapWindowIsMade) {
-    Start();
-    EXPECT_EQ(mapWindowKinds, std::vector<bool>{false});
-}
-
 }  // namespace

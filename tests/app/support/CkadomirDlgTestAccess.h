@@ -18,6 +18,7 @@ public:
     static HWND InfoPanel(const CkadomirDlg& d) { return d.infoPanel_ ? d.infoPanel_->Handle() : nullptr; }
     static HWND Graph(const CkadomirDlg& d) { return d.graph_ ? d.graph_->Handle() : nullptr; }
     static HWND MapWindow(const CkadomirDlg& d) { return d.mapWindow_ ? d.mapWindow_->Handle() : nullptr; }
+    static CGoogleMapDlgWrap& MapBridge(CkadomirDlg& d) { return d.mapBridge_; }
     static HWND SettingsDialog(const CkadomirDlg& d) { return d.settingsDialog_ ? d.settingsDialog_->Handle() : nullptr; }
     static HWND ObdWindow(const CkadomirDlg& d) { return d.obdWindow_ ? d.obdWindow_->Handle() : nullptr; }
     static HWND ProgressBar(const CkadomirDlg& d) { return d.progressBar_.Handle(); }

@@ -4,7 +4,7 @@
 
 #include "CkadomirDlgTestAccess.h"
 #include "KnownBoxTypes.h"
-#include "app/PanelStandIn.h"
+#include "app/MapWindowStandIn.h"
 #include "support/TestGdiplus.h"
 #include "ui/shared/UiFonts.h"
 
@@ -69,10 +69,19 @@ MainWindowSeams MainWindowTest::Seams() {
     seams.fillEngineTable = FakeEngine::Fill;
     seams.timers = std::make_shared<LoggedTimers>();
     seams.webViewRuntimeInstalled = [] { return false; };
-    seams.mapWindow = [this](bool webView) -> std::unique_ptr<fw::Dialog> {
-        mapWindowKinds.push_back(webView);
-        return std::make_unique<PanelStandIn>(webView ? 326 : 134);
+    seams.mapWindows.webView = [this](IHostWebViewFuncs& bridge) -> std::unique_ptr<IWebViewMapWindow> {
+        mapWindowKinds.push_back(true);
+        mapWindowBridge = &bridge;
+        return std::make_unique<MapWindowStandIn>(326);
     };
+    seams.mapWindows.browserControl = [this](IHostWebViewFuncs& bridge) -> std::unique_ptr<IMapWindow> {
+        mapWindowKinds.push_back(false);
+        mapWindowBridge = &bridge;
+        return std::make_unique<MapWindowStandIn>(134);
+    };
+    // The monitor answers at once and never goes on the network.
+    seams.online.probeIntervalMs = 20;
+    seams.online.probe = [] { return true; };
     return seams;
 }
 

@@ -56,6 +56,7 @@ protected:
     TempFolder folder;
     ScriptedPrompts prompts;
     std::vector<bool> mapWindowKinds;  // what the map factory was asked for
+    IHostWebViewFuncs* mapWindowBridge = nullptr;  // what its page would call
     std::unique_ptr<CkadomirDlg> dialog;
 
 private:
