@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include "ReplaceableHook.h"
+
 // One read-only view of a source's bytes; unmapped when the object goes.
 class MappedBytes {
 public:
@@ -41,13 +43,10 @@ using ByteSourceOpener = std::function<std::unique_ptr<ByteSource>(const std::fi
 
 std::unique_ptr<ByteSource> OpenByteSource(const std::filesystem::path& path);
 
-class ScopedByteSourceOpener {
-public:
-    explicit ScopedByteSourceOpener(ByteSourceOpener opener);
-    ~ScopedByteSourceOpener();
-    ScopedByteSourceOpener(const ScopedByteSourceOpener&) = delete;
-    ScopedByteSourceOpener& operator=(const ScopedByteSourceOpener&) = delete;
+ReplaceableHook<ByteSourceOpener>& ByteSourceOpenerHook();
 
-private:
-    ByteSourceOpener previous_;
+class ScopedByteSourceOpener : public ScopedHookReplacement<ByteSourceOpener> {
+public:
+    explicit ScopedByteSourceOpener(ByteSourceOpener opener)
+        : ScopedHookReplacement(ByteSourceOpenerHook(), std::move(opener)) {}
 };

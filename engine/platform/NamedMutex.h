@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+#include "ReplaceableHook.h"
+
 // A mutex known by name: every handle created under one name locks the same
 // mutex (on Windows across the processes of a session too). It is recursive
 // for the thread that holds it. The handle closes with the object.
@@ -35,15 +37,12 @@ std::unique_ptr<NamedMutex> CreateNamedMutex(const wchar_t* name);
 // Tests replace the creation to make it fail; the product never does.
 using NamedMutexFactory = std::function<std::unique_ptr<NamedMutex>(const wchar_t* name)>;
 
-class ScopedNamedMutexFactory {
-public:
-    explicit ScopedNamedMutexFactory(NamedMutexFactory factory);
-    ~ScopedNamedMutexFactory();
-    ScopedNamedMutexFactory(const ScopedNamedMutexFactory&) = delete;
-    ScopedNamedMutexFactory& operator=(const ScopedNamedMutexFactory&) = delete;
+ReplaceableHook<NamedMutexFactory>& NamedMutexFactoryHook();
 
-private:
-    NamedMutexFactory previous_;
+class ScopedNamedMutexFactory : public ScopedHookReplacement<NamedMutexFactory> {
+public:
+    explicit ScopedNamedMutexFactory(NamedMutexFactory factory)
+        : ScopedHookReplacement(NamedMutexFactoryHook(), std::move(factory)) {}
 };
 
 // The platform's own creation, for factories that wrap it.

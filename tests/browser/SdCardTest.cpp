@@ -18,30 +18,13 @@
 namespace {
 
 using namespace browser_testing;
+using testing_support::RemoveTree;
 
 std::wstring CardRoot() {
     const char* root = std::getenv("OSTRILEX_REMOVABLE_DRIVE");
     return root ? std::wstring(root, root + std::strlen(root)) : std::wstring();
 }
 
-void RemoveTree(const std::wstring& path) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring child = path + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                DeleteFileW(child.c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(path.c_str());
-}
 
 class SdCard : public ::testing::Test {
 protected:

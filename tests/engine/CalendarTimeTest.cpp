@@ -2,19 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "SystemTimes.h"
 
-SystemTime Date(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
-    SystemTime t;
-    t.wYear = static_cast<uint16_t>(y);
-    t.wMonth = static_cast<uint16_t>(mo);
-    t.wDay = static_cast<uint16_t>(d);
-    t.wHour = static_cast<uint16_t>(h);
-    t.wMinute = static_cast<uint16_t>(mi);
-    t.wSecond = static_cast<uint16_t>(s);
-    t.wMilliseconds = static_cast<uint16_t>(ms);
-    return t;
-}
+namespace {
 
 struct KnownInstant {
     SystemTime time;
@@ -24,11 +14,11 @@ struct KnownInstant {
 
 TEST(CalendarTime, KnownInstantsConvertBothWays) {
     const KnownInstant known[] = {
-        {Date(1601, 1, 1), 0, 1},
-        {Date(1970, 1, 1), 116444736000000000ull, 4},
-        {Date(2000, 2, 29, 12, 0, 0), 125962992000000000ull, 2},
-        {Date(2024, 1, 2, 3, 4, 5, 678), 133486382456780000ull, 2},
-        {Date(2099, 12, 31, 23, 59, 59, 999), 157469183999990000ull, 4},
+        {CalendarDate(1601, 1, 1), 0, 1},
+        {CalendarDate(1970, 1, 1), 116444736000000000ull, 4},
+        {CalendarDate(2000, 2, 29, 12, 0, 0), 125962992000000000ull, 2},
+        {CalendarDate(2024, 1, 2, 3, 4, 5, 678), 133486382456780000ull, 2},
+        {CalendarDate(2099, 12, 31, 23, 59, 59, 999), 157469183999990000ull, 4},
     };
     for (const KnownInstant& k : known) {
         FileTimeTicks ticks = 1;
@@ -46,7 +36,7 @@ TEST(CalendarTime, KnownInstantsConvertBothWays) {
 TEST(CalendarTime, RoundTripsEveryDayAcrossLeapRules) {
     // Walk day by day over 1899-2101 (1900 and 2100 are not leap years, 2000 is).
     FileTimeTicks start = 0;
-    ASSERT_TRUE(SystemTimeToTicks(Date(1899, 12, 25), start));
+    ASSERT_TRUE(SystemTimeToTicks(CalendarDate(1899, 12, 25), start));
     const FileTimeTicks day = 864000000000ull;
     int previousDayOfWeek = -1;
     for (FileTimeTicks t = start; ; t += day) {
@@ -66,21 +56,21 @@ TEST(CalendarTime, RoundTripsEveryDayAcrossLeapRules) {
 TEST(CalendarTime, RefusesWhatTheSystemRefuses) {
     FileTimeTicks ticks = 0;
     EXPECT_FALSE(SystemTimeToTicks(SystemTime{}, ticks));
-    EXPECT_FALSE(SystemTimeToTicks(Date(1600, 12, 31), ticks));
-    EXPECT_FALSE(SystemTimeToTicks(Date(30828, 1, 1), ticks));
-    EXPECT_FALSE(SystemTimeToTicks(Date(2024, 13, 1), ticks));
-    EXPECT_FALSE(SystemTimeToTicks(Date(2023, 2, 29), ticks));
-    EXPECT_FALSE(SystemTimeToTicks(Date(1900, 2, 29), ticks));
-    EXPECT_FALSE(SystemTimeToTicks(Date(2024, 4, 31), ticks));
-    EXPECT_FALSE(SystemTimeToTicks(Date(2024, 1, 1, 24), ticks));
-    EXPECT_FALSE(SystemTimeToTicks(Date(2024, 1, 1, 0, 60), ticks));
-    EXPECT_FALSE(SystemTimeToTicks(Date(2024, 1, 1, 0, 0, 60), ticks));
-    EXPECT_FALSE(SystemTimeToTicks(Date(2024, 1, 1, 0, 0, 0, 1000), ticks));
-    EXPECT_TRUE(SystemTimeToTicks(Date(2024, 2, 29), ticks));
+    EXPECT_FALSE(SystemTimeToTicks(CalendarDate(1600, 12, 31), ticks));
+    EXPECT_FALSE(SystemTimeToTicks(CalendarDate(30828, 1, 1), ticks));
+    EXPECT_FALSE(SystemTimeToTicks(CalendarDate(2024, 13, 1), ticks));
+    EXPECT_FALSE(SystemTimeToTicks(CalendarDate(2023, 2, 29), ticks));
+    EXPECT_FALSE(SystemTimeToTicks(CalendarDate(1900, 2, 29), ticks));
+    EXPECT_FALSE(SystemTimeToTicks(CalendarDate(2024, 4, 31), ticks));
+    EXPECT_FALSE(SystemTimeToTicks(CalendarDate(2024, 1, 1, 24), ticks));
+    EXPECT_FALSE(SystemTimeToTicks(CalendarDate(2024, 1, 1, 0, 60), ticks));
+    EXPECT_FALSE(SystemTimeToTicks(CalendarDate(2024, 1, 1, 0, 0, 60), ticks));
+    EXPECT_FALSE(SystemTimeToTicks(CalendarDate(2024, 1, 1, 0, 0, 0, 1000), ticks));
+    EXPECT_TRUE(SystemTimeToTicks(CalendarDate(2024, 2, 29), ticks));
 
-    SystemTime untouched = Date(2001, 2, 3);
+    SystemTime untouched = CalendarDate(2001, 2, 3);
     EXPECT_FALSE(TicksToSystemTime(0x8000000000000000ull, untouched));
-    EXPECT_EQ(untouched, Date(2001, 2, 3));
+    EXPECT_EQ(untouched, CalendarDate(2001, 2, 3));
     EXPECT_TRUE(TicksToSystemTime(0x7FFFFFFFFFFFFFFFull, untouched));
     EXPECT_EQ(untouched.wYear, 30828);
 }

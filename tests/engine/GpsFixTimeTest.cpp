@@ -2,21 +2,17 @@
 
 #include "EntryBytesBuilder.h"
 #include "FixedOffsetTimeZone.h"
+#include "SystemTimes.h"
 #include "format/UdatEntry.h"
 
 namespace {
 
+// The time the system would give back, day of the week included.
 SystemTime At(int y, int mo, int d, int h, int mi, int s) {
-    SystemTime t;
-    t.wYear = static_cast<uint16_t>(y);
-    t.wMonth = static_cast<uint16_t>(mo);
-    t.wDay = static_cast<uint16_t>(d);
-    t.wHour = static_cast<uint16_t>(h);
-    t.wMinute = static_cast<uint16_t>(mi);
-    t.wSecond = static_cast<uint16_t>(s);
+    SystemTime t = CalendarDate(y, mo, d, h, mi, s);
     FileTimeTicks ticks = 0;
     SystemTimeToTicks(t, ticks);
-    TicksToSystemTime(ticks, t);  // fills the day of the week
+    TicksToSystemTime(ticks, t);
     return t;
 }
 

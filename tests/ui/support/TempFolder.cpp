@@ -6,8 +6,6 @@
 
 namespace testing_support {
 
-namespace {
-
 void RemoveTree(const std::wstring& path) {
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
@@ -29,8 +27,6 @@ void RemoveTree(const std::wstring& path) {
     }
     RemoveDirectoryW(path.c_str());
 }
-
-}  // namespace
 
 TempFolder::TempFolder() {
     static int counter = 0;

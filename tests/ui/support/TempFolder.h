@@ -20,6 +20,9 @@ private:
     std::wstring path_;
 };
 
+// Removes a folder and everything below it, whatever the files' attributes.
+void RemoveTree(const std::wstring& path);
+
 // Makes the folder the current directory for the scope.
 class CurrentDirectory {
 public:
