@@ -44,6 +44,23 @@ HWND ReflectionSource(HWND parent, const Message& m) {
     }
 }
 
+// The creation structure for the arguments, before a class adjusts it.
+CREATESTRUCTW CreateStructFor(const WindowArgs& args, const wchar_t* className) {
+    CREATESTRUCTW create{};
+    create.hInstance = GetModuleHandleW(nullptr);
+    create.hMenu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
+    create.hwndParent = args.parent;
+    create.x = args.rect.left;
+    create.y = args.rect.top;
+    create.cx = args.rect.right - args.rect.left;
+    create.cy = args.rect.bottom - args.rect.top;
+    create.style = static_cast<LONG>(args.style);
+    create.dwExStyle = args.exStyle;
+    create.lpszName = args.text;
+    create.lpszClass = className;
+    return create;
+}
+
 }  // namespace
 
 Window::~Window() {
@@ -76,19 +93,8 @@ bool Window::Create(const WindowArgs& args) {
     if (hwnd_ != nullptr || RegisterOwnClass(&Window::WindowProc) == 0) {
         return false;
     }
-    CREATESTRUCTW create{};
+    CREATESTRUCTW create = CreateStructFor(args, kOwnClassName);
     create.lpCreateParams = this;
-    create.hInstance = GetModuleHandleW(nullptr);
-    create.hMenu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
-    create.hwndParent = args.parent;
-    create.x = args.rect.left;
-    create.y = args.rect.top;
-    create.cx = args.rect.right - args.rect.left;
-    create.cy = args.rect.bottom - args.rect.top;
-    create.style = static_cast<LONG>(args.style);
-    create.dwExStyle = args.exStyle;
-    create.lpszName = args.text;
-    create.lpszClass = kOwnClassName;
     PreCreateWindow(create);
     // WM_NCCREATE attaches the object (see WindowProc).
     const HWND hwnd = CreateWindowExW(create.dwExStyle, create.lpszClass, create.lpszName, create.style, create.x,
@@ -108,18 +114,7 @@ bool Window::CreateControl(const wchar_t* className, const WindowArgs& args) {
     if (hwnd_ != nullptr) {
         return false;
     }
-    CREATESTRUCTW create{};
-    create.hInstance = GetModuleHandleW(nullptr);
-    create.hMenu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
-    create.hwndParent = args.parent;
-    create.x = args.rect.left;
-    create.y = args.rect.top;
-    create.cx = args.rect.right - args.rect.left;
-    create.cy = args.rect.bottom - args.rect.top;
-    create.style = static_cast<LONG>(args.style);
-    create.dwExStyle = args.exStyle;
-    create.lpszName = args.text;
-    create.lpszClass = className;
+    CREATESTRUCTW create = CreateStructFor(args, className);
     PreCreateWindow(create);
     const HWND hwnd = CreateWindowExW(create.dwExStyle, create.lpszClass, create.lpszName, create.style, create.x,
                                       create.y, create.cx, create.cy, create.hwndParent, create.hMenu,

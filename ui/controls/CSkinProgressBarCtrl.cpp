@@ -1,5 +1,6 @@
 #include "ui/controls/CSkinProgressBarCtrl.h"
 
+#include "ui/controls/ClientBottomArgs.h"
 #include "framework/DeviceContext.h"
 #include "framework/Format.h"
 #include "framework/Handles.h"
@@ -30,22 +31,8 @@ const fw::MessageMap& CSkinProgressBarCtrl::GetMessageMap() const {
 }
 
 BOOL CSkinProgressBarCtrl::CreateBar(HWND parent) {
-    RECT client{};
-    GetClientRect(parent, &client);
-    const int width = client.right - client.left;
-    if (width <= 0) {
-        return 0;
-    }
-    // Placed at the client bottom with no height of its own until the owner
-    // moves it into place.
-    const int height = kHeight - client.bottom > 0 ? kHeight - client.bottom : 0;
-    fw::WindowArgs args;
-    args.parent = parent;
-    args.id = kControlId;
-    args.rect = {client.left, client.bottom, client.left + width, client.bottom + height};
-    args.style = WS_CHILD | WS_VISIBLE;
-    args.text = L"progress bar";
-    if (!Create(args)) {
+    const auto args = ClientBottomArgs(parent, kControlId, kHeight, L"progress bar");
+    if (!args || !Create(*args)) {
         return 0;
     }
     controlId = kControlId;

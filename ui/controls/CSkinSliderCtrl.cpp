@@ -1,5 +1,6 @@
 #include "ui/controls/CSkinSliderCtrl.h"
 
+#include "ui/controls/ClientBottomArgs.h"
 #include "framework/Handles.h"
 
 namespace {
@@ -20,20 +21,8 @@ const fw::MessageMap& CSkinSliderCtrl::GetMessageMap() const {
 }
 
 BOOL CSkinSliderCtrl::CreateSlider(int id, HWND parent) {
-    RECT client{};
-    GetClientRect(parent, &client);
-    const int width = client.right - client.left;
-    if (width <= 0) {
-        return 0;
-    }
-    const int height = kHeight - client.bottom > 0 ? kHeight - client.bottom : 0;
-    fw::WindowArgs args;
-    args.parent = parent;
-    args.id = id;
-    args.rect = {client.left, client.bottom, client.left + width, client.bottom + height};
-    args.style = WS_CHILD | WS_VISIBLE;
-    args.text = L"movie slider";
-    if (!Create(args)) {
+    const auto args = ClientBottomArgs(parent, id, kHeight, L"movie slider");
+    if (!args || !Create(*args)) {
         return 0;
     }
     controlId = id;
