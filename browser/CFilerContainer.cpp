@@ -7,6 +7,7 @@
 #include "framework/Format.h"
 #include "ui/drawing/CResourceImage.h"
 #include "ui/shared/IniFile.h"
+#include "ui/shared/PlainRectConversion.h"
 #include "ui/shared/RemovableDrives.h"
 #include "ui/shared/UiFonts.h"
 #include "ui/core/UiTextTable.h"
@@ -20,14 +21,6 @@ constexpr WORD kFilterStrip = 217;
 // Zoom-mode images of the panel: layout 0, and the other layouts.
 constexpr int kZoomImageSideBySide = 214;
 constexpr int kZoomImageOther = 215;
-
-RECT ToRect(const PanelRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-PanelRect ToPanelRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 }  // namespace
 
@@ -100,7 +93,7 @@ PanelRect CFilerContainer::ClientOfOwner() const {
     if (owner_ != nullptr) {
         GetClientRect(owner_, &client);
     }
-    return ToPanelRect(client);
+    return ToPlainRect(client);
 }
 
 void CFilerContainer::PlaceControls(const PanelPlacement& placement) {
@@ -115,7 +108,7 @@ void CFilerContainer::PlaceControls(const PanelPlacement& placement) {
 
 void CFilerContainer::LayoutSideBySide(RECT& r) {
     const PanelPlacement placement =
-        ComputePanelPlacement(kLayoutSideBySide, ToPanelRect(r), ClientOfOwner(), EditFontHeight());
+        ComputePanelPlacement(kLayoutSideBySide, ToPlainRect(r), ClientOfOwner(), EditFontHeight());
     PlaceControls(placement);
     r = panel_;
     if (!placement.placeControls) {
@@ -126,7 +119,7 @@ void CFilerContainer::LayoutSideBySide(RECT& r) {
 }
 
 void CFilerContainer::LayoutStacked(RECT& r) {
-    PlaceControls(ComputePanelPlacement(kLayoutStacked, ToPanelRect(r), ClientOfOwner(), EditFontHeight()));
+    PlaceControls(ComputePanelPlacement(kLayoutStacked, ToPlainRect(r), ClientOfOwner(), EditFontHeight()));
     r = panel_;
     PlaceFilterButtons(kLayoutStacked);
     if (owner_ != nullptr) {
@@ -136,16 +129,16 @@ void CFilerContainer::LayoutStacked(RECT& r) {
 }
 
 RECT CFilerContainer::GetPanelRect(int mode, const RECT& video) const {
-    return ToRect(::GetPanelRect(mode, ToPanelRect(video), ClientOfOwner()));
+    return ToRect(::GetPanelRect(mode, ToPlainRect(video), ClientOfOwner()));
 }
 
 RECT CFilerContainer::GetCountTextRect(int mode, const RECT& video) const {
-    return ToRect(::GetCountTextRect(mode, ToPanelRect(video), ClientOfOwner(), EditFontHeight()));
+    return ToRect(::GetCountTextRect(mode, ToPlainRect(video), ClientOfOwner(), EditFontHeight()));
 }
 
 void CFilerContainer::PlaceFilterButtons(int mode) {
     for (int k = 0; k < kKindCount; ++k) {
-        buttons_[static_cast<size_t>(k)].Move(ToRect(FilterButtonRect(mode, ToPanelRect(panel_), k)));
+        buttons_[static_cast<size_t>(k)].Move(ToRect(FilterButtonRect(mode, ToPlainRect(panel_), k)));
     }
 }
 
@@ -154,7 +147,7 @@ void CFilerContainer::DrawKindLegend(HDC dc, int mode) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     for (int k = 0; k < kKindCount; ++k) {
-        RECT r = ToRect(KindLegendRect(mode, ToPanelRect(panel_), k));
+        RECT r = ToRect(KindLegendRect(mode, ToPlainRect(panel_), k));
         DrawTextW(dc, UiText(kKindLegendSlots[k]), -1, &r, DT_LEFT);
     }
 }

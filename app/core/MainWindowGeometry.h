@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/core/PlainRect.h"
+
 // Where the main window puts its children in each size mode. The window is
 // always 1120 x 700; only the arrangement inside changes. Coordinates are
 // the main window's client coordinates.
@@ -7,17 +9,7 @@ constexpr int kMainWindowWidth = 1120;
 constexpr int kMainWindowHeight = 700;
 constexpr int kSizeModes = 3;
 
-struct LayoutRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const LayoutRect& other) const {
-        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-    }
-};
+using LayoutRect = PlainRect;
 
 struct LayoutPoint {
     int x = 0;

@@ -1,24 +1,13 @@
 #pragma once
 
 #include "browser/core/RecordNames.h"
+#include "ui/core/PlainRect.h"
 
 // The file panel's geometry as plain arithmetic. r is the
 // video area, client the owner's client rectangle, lfHeight the path edit
 // font's height (negative for character heights).
 
-struct PanelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool IsEmpty() const { return right <= left || bottom <= top; }
-    bool operator==(const PanelRect& o) const {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
-};
+using PanelRect = PlainRect;
 
 constexpr int kLayoutSideBySide = 0;
 constexpr int kLayoutStacked = 1;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "MiniRecording.h"
+#include "NullFolderTree.h"
 #include "PlayerEngine.h"
 #include "TestRecordings.h"
 #include "browser/core/EngineRecorderProbe.h"
@@ -56,21 +57,6 @@ const ScanFolder& Folder() {
     static const ScanFolder folder;
     return folder;
 }
-
-// A tree nobody looks at.
-class NullTree final : public FolderTree {
-public:
-    size_t ItemCount() const override { return 0; }
-    TreeItemId InsertLast(TreeItemId, UiStringView, uint32_t) override { return 1; }
-    void SetItemMask(TreeItemId, uint32_t) override {}
-    TreeItemId FirstTopItem() const override { return kNoTreeItem; }
-    TreeItemId ParentItem(TreeItemId) const override { return kNoTreeItem; }
-    bool ReadItemText(TreeItemId, UiString&) const override { return false; }
-    void DeleteChildren(TreeItemId) override {}
-    void DeleteAllItems() override {}
-    void ExpandItem(TreeItemId) override {}
-    void SelectItem(TreeItemId) override {}
-};
 
 void PerRecording(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kRecordings);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "MiniRecording.h"
+#include "NullFolderTree.h"
 #include "PlayerEngine.h"
 #include "TestRecordings.h"
 #include "browser/core/EngineRecorderProbe.h"
@@ -22,20 +23,6 @@ namespace {
 
 constexpr int kRecordings = 1000;
 constexpr int kRounds = 15;
-
-class NullTree final : public FolderTree {
-public:
-    size_t ItemCount() const override { return 0; }
-    TreeItemId InsertLast(TreeItemId, UiStringView, uint32_t) override { return 1; }
-    void SetItemMask(TreeItemId, uint32_t) override {}
-    TreeItemId FirstTopItem() const override { return kNoTreeItem; }
-    TreeItemId ParentItem(TreeItemId) const override { return kNoTreeItem; }
-    bool ReadItemText(TreeItemId, UiString&) const override { return false; }
-    void DeleteChildren(TreeItemId) override {}
-    void DeleteAllItems() override {}
-    void ExpandItem(TreeItemId) override {}
-    void SelectItem(TreeItemId) override {}
-};
 
 double Seconds() {
     LARGE_INTEGER now{}, frequency{};

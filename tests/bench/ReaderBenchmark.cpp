@@ -4,9 +4,7 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include "BoxBytes.h"
-#include "RecordingRecipe.h"
-#include "SparseFile.h"
+#include "SparseRecording.h"
 #include "TestRecordings.h"
 #include "reader/MappedMovieFile.h"
 
@@ -20,23 +18,10 @@ long MinorFaults() {
     return usage.ru_minflt;
 }
 
-// ftyp, an "mdat" of mediaBytes (holes on disk), the data section, a tail.
-void WriteRecording(const std::filesystem::path& path, uint32_t mediaBytes, int entries) {
-    RecordingRecipe recipe;
-    recipe.entryCount = entries;
-    recipe.durationSeconds = entries / 10.0;
-    recipe.startTime = "240102000000";
-    const Bytes head = Concat({Box("ftyp", {'q', 't', ' ', ' ', 0, 0, 0, 0}), BoxWithSize(8 + mediaBytes, "mdat", {})});
-    const Bytes tail = Concat({MakeDataSectionBox(recipe), MakeRecordingTail(RecordingTail::FreeBox)});
-    const uint64_t sectionAt = head.size() + uint64_t{mediaBytes};
-    MakeSparseFile(path, sectionAt + tail.size(),
-                   {{0, std::string(head.begin(), head.end())}, {sectionAt, std::string(tail.begin(), tail.end())}});
-}
-
 void ParseOneHourDataSection(benchmark::State& state) {
     ScratchFolder dir;
     const auto path = dir / "hour.MOV";
-    WriteRecording(path, 1 << 20, kOneHourOfEntries);
+    MakeRecordingBehindHoles(path, 8 + (1u << 20), kOneHourOfEntries);
     MappedMovieFile reader;
     reader.Init();
     for (auto _ : state) {
@@ -51,7 +36,7 @@ BENCHMARK(ParseOneHourDataSection)->Unit(benchmark::kMillisecond);
 void WalkOneGibibyteRecording(benchmark::State& state) {
     ScratchFolder dir;
     const auto path = dir / "large.MOV";
-    WriteRecording(path, 1u << 30, 600);
+    MakeRecordingBehindHoles(path, 8 + (1u << 30), 600);
     MappedMovieFile reader;
     reader.Init();
     long faults = 0;

@@ -7,6 +7,7 @@
 #include "BoxBytes.h"
 #include "ReaderTestSupport.h"
 #include "SparseFile.h"
+#include "SparseRecording.h"
 #include "StandardRecordings.h"
 #include "TestRecordings.h"
 #include "format/ByteOrder.h"
@@ -78,14 +79,7 @@ TEST_F(MappedMovieFileFilesTest, MediaDataOfMoreThanTwoGibibytes) {
     ScratchFolder dir;
     const auto path = dir / "long.MOV";
     const uint32_t mediaSize = 0x90000000u;
-    const Bytes head = Concat({Box("ftyp", {'q', 't', ' ', ' ', 0, 0, 0, 0}), BoxWithSize(mediaSize, "mdat", {})});
-    RecordingRecipe recipe;
-    recipe.entryCount = 16;
-    const Bytes tail = Concat({MakeDataSectionBox(recipe), MakeRecordingTail(RecordingTail::FreeBox)});
-    const uint64_t sectionAt = 16 + uint64_t{mediaSize};
-    ASSERT_TRUE(MakeSparseFile(path, sectionAt + tail.size(),
-                               {{0, std::string(head.begin(), head.end())},
-                                {sectionAt, std::string(tail.begin(), tail.end())}}));
+    ASSERT_TRUE(MakeRecordingBehindHoles(path, mediaSize, 16));
     ASSERT_TRUE(reader_.OpenAndParse(path.wstring()));
     EXPECT_EQ(reader_.Records()->gps.size(), 16u);
     EXPECT_EQ(reader_.MediaDataSize(), mediaSize);

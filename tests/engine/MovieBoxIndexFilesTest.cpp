@@ -8,6 +8,7 @@
 #include "KnownBoxTypes.h"
 #include "ReaderTestSupport.h"
 #include "SparseFile.h"
+#include "SparseRecording.h"
 #include "StandardRecordings.h"
 #include "TestRecordings.h"
 #include "index/MovieBoxIndex.h"
@@ -130,14 +131,9 @@ TEST_F(MovieBoxIndexLayoutTest, DataSectionBehindThreeGibibytes) {
     ScratchFolder dir;
     const auto path = dir / "long.MOV";
     const uint32_t mediaSize = 0xC0000000u;
-    const Bytes head = Concat({Box("ftyp", {'q', 't', ' ', ' ', 0, 0, 0, 0}), BoxWithSize(mediaSize, "mdat", {})});
+    ASSERT_TRUE(MakeRecordingBehindHoles(path, mediaSize, 16));
+    const uint64_t sectionAt = 16 + uint64_t{mediaSize};  // behind the 16-byte "ftyp"
     RecordingRecipe recipe;
-    recipe.entryCount = 16;
-    const Bytes tail = Concat({MakeDataSectionBox(recipe), MakeRecordingTail(RecordingTail::FreeBox)});
-    const uint64_t sectionAt = 16 + uint64_t{mediaSize};
-    ASSERT_TRUE(MakeSparseFile(path, sectionAt + tail.size(),
-                               {{0, std::string(head.begin(), head.end())},
-                                {sectionAt, std::string(tail.begin(), tail.end())}}));
     const auto index = MovieBoxIndex::Open(path.wstring());
     ASSERT_NE(index, nullptr);
     EXPECT_EQ(index->First(BoxList::kMdat)->sourceSize, mediaSize - 8u);

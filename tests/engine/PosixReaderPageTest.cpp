@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include "BoxBytes.h"
 #include "ReaderTestSupport.h"
-#include "RecordingRecipe.h"
-#include "SparseFile.h"
+#include "SparseRecording.h"
 #include "TestRecordings.h"
 #include "reader/MappedMovieFile.h"
 
@@ -22,15 +20,7 @@ long MinorFaults() {
 TEST(ReaderPages, WalkDoesNotReadTheMediaData) {
     ScratchFolder dir;
     const auto path = dir / "large.MOV";
-    const uint32_t media = 1u << 30;
-    RecordingRecipe recipe;
-    recipe.entryCount = 16;
-    const Bytes head = Concat({Box("ftyp", {'q', 't', ' ', ' ', 0, 0, 0, 0}), BoxWithSize(8 + media, "mdat", {})});
-    const Bytes tail = Concat({MakeDataSectionBox(recipe), MakeRecordingTail(RecordingTail::FreeBox)});
-    const uint64_t sectionAt = head.size() + uint64_t{media};
-    ASSERT_TRUE(MakeSparseFile(path, sectionAt + tail.size(),
-                               {{0, std::string(head.begin(), head.end())},
-                                {sectionAt, std::string(tail.begin(), tail.end())}}));
+    ASSERT_TRUE(MakeRecordingBehindHoles(path, 8 + (1u << 30), 16));
 
     MappedMovieFile reader;
     ASSERT_TRUE(reader.Init());
