@@ -79,6 +79,19 @@ HRESULT CPlayer::ResolveSourceLocked() {
     return object.As(source_);
 }
 
+HRESULT CPlayer::BeginResolveLocked() {
+    fw::ComPtr<IMFSourceResolver> resolver;
+    fw::ComPtr<IUnknown> cancel;
+    HRESULT hr = MFCreateSourceResolver(resolver.Put());
+    if (FAILED(hr)) return hr;
+    hr = resolver->BeginCreateObjectFromURL(url_.c_str(), MF_RESOLUTION_MEDIASOURCE, nullptr, cancel.Put(), this,
+                                            resolver.Get());
+    if (FAILED(hr)) return hr;
+    pendingResolver_ = resolver;
+    resolveCancel_ = cancel;
+    return S_OK;
+}
+
 HRESULT CPlayer::OpenSession(const wchar_t* url) {
     CloseSession();
     if (url == nullptr) return E_POINTER;
@@ -175,12 +188,19 @@ void CPlayer::WaitForClose() {
 HRESULT CPlayer::CloseSession() {
     fw::ComPtr<IMFMediaSession> session;
     fw::ComPtr<IMFMediaSource> source;
+    fw::ComPtr<IMFSourceResolver> resolver;
+    fw::ComPtr<IUnknown> cancel;
     {
         std::lock_guard<std::mutex> hold(lock_);
         displayControl_.Reset();
         session = session_;
         source = source_;
+        resolver = pendingResolver_;
+        cancel = resolveCancel_;
+        pendingResolver_.Reset();
+        resolveCancel_.Reset();
     }
+    if (resolver && cancel) resolver->CancelObjectCreation(cancel.Get());
     HRESULT hr = S_OK;
     if (session) {
         state_ = PlayerState::Closing;

@@ -96,7 +96,9 @@ private:
     // Session making, under the lock.
     HRESULT CreateSessionLocked();
     HRESULT ResolveSourceLocked();
+    HRESULT BeginResolveLocked();
     void RebuildWithoutAudio();
+    void OnSourceResolved(IMFSourceResolver* resolver, IMFAsyncResult* result);
     void RetireSessionLocked();
     bool IsCurrentSession(IMFMediaSession* session) const;
     void OnRetiredSessionEvent(IMFMediaSession* session, MediaEventType type);
@@ -145,6 +147,8 @@ private:
     mutable std::mutex lock_;
     std::wstring url_;
     std::vector<RetiredSession> retired_;
+    fw::ComPtr<IMFSourceResolver> pendingResolver_;
+    fw::ComPtr<IUnknown> resolveCancel_;
     // Only the topology whose set succeeded on the current session is
     // announced, and only once.
     std::atomic<bool> topologySet_{false};

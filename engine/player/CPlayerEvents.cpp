@@ -22,9 +22,17 @@ fw::ComPtr<Interface> SessionService(IMFMediaSession* session, REFGUID service) 
 
 STDMETHODIMP CPlayer::Invoke(IMFAsyncResult* result) {
     if (result == nullptr) return S_OK;
+    // The call's state tells what finished: a source resolution, or a wait
+    // for the next event of a session.
     fw::ComPtr<IUnknown> state;
+    if (FAILED(result->GetState(state.Put())) || !state) return S_OK;
+    fw::ComPtr<IMFSourceResolver> resolver;
+    if (SUCCEEDED(state.As(resolver))) {
+        OnSourceResolved(resolver.Get(), result);
+        return S_OK;
+    }
     fw::ComPtr<IMFMediaSession> session;
-    if (FAILED(result->GetState(state.Put())) || !state || FAILED(state.As(session))) return S_OK;
+    if (FAILED(state.As(session))) return S_OK;
     fw::ComPtr<IMFMediaEvent> event;
     if (FAILED(session->EndGetEvent(result, event.Put())) || !event) return S_OK;
     MediaEventType type = MEUnknown;
@@ -67,19 +75,39 @@ void CPlayer::Dispatch(MediaEventType type, IMFMediaEvent* event) {
 void CPlayer::RebuildWithoutAudio() {
     // A session whose topology failed plays nothing even with a new one:
     // the rebuild takes a fresh session and a freshly resolved source. The
-    // old session is closed here, and shut down once it confirms.
-    HRESULT hr = S_OK;
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        RetireSessionLocked();
-        hr = CreateSessionLocked();
-        if (SUCCEEDED(hr)) hr = ResolveSourceLocked();
-    }
+    // old session is closed here, and shut down once it confirms. The
+    // source is resolved asynchronously: a resolution waited for on a
+    // work-queue thread may wait for that very thread.
+    std::lock_guard<std::mutex> hold(lock_);
+    RetireSessionLocked();
     topologySet_ = false;
     readyWaiting_ = false;
     readyPosted_ = false;
-    if (SUCCEEDED(hr)) SetTopologyFromSource();
     state_ = PlayerState::OpenPending;
+    if (SUCCEEDED(CreateSessionLocked())) BeginResolveLocked();
+}
+
+void CPlayer::OnSourceResolved(IMFSourceResolver* resolver, IMFAsyncResult* result) {
+    MF_OBJECT_TYPE type = MF_OBJECT_INVALID;
+    fw::ComPtr<IUnknown> object;
+    fw::ComPtr<IMFMediaSource> source;
+    if (SUCCEEDED(resolver->EndCreateObjectFromURL(result, &type, object.Put())) && object) object.As(source);
+    bool wanted = false;
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        wanted = pendingResolver_.Get() == resolver && state_ == PlayerState::OpenPending && session_;
+        if (wanted) {
+            pendingResolver_.Reset();
+            resolveCancel_.Reset();
+            source_ = source;
+        }
+    }
+    // A source that came too late, for a closed player, is let go at once.
+    if (!wanted) {
+        if (source) source->Shutdown();
+        return;
+    }
+    if (source) SetTopologyFromSource();
 }
 
 HRESULT CPlayer::OnTopologyStatus(IMFMediaEvent* event) {
