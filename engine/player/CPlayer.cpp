@@ -81,14 +81,14 @@ HRESULT CPlayer::ResolveSourceLocked() {
 
 HRESULT CPlayer::BeginResolveLocked() {
     fw::ComPtr<IMFSourceResolver> resolver;
-    fw::ComPtr<IUnknown> cancel;
     HRESULT hr = MFCreateSourceResolver(resolver.Put());
     if (FAILED(hr)) return hr;
-    hr = resolver->BeginCreateObjectFromURL(url_.c_str(), MF_RESOLUTION_MEDIASOURCE, nullptr, cancel.Put(), this,
+    // No cancel cookie: Wine's keeps the player alive for good. A source
+    // that arrives after the close is shut down when it comes.
+    hr = resolver->BeginCreateObjectFromURL(url_.c_str(), MF_RESOLUTION_MEDIASOURCE, nullptr, nullptr, this,
                                             resolver.Get());
     if (FAILED(hr)) return hr;
     pendingResolver_ = resolver;
-    resolveCancel_ = cancel;
     return S_OK;
 }
 
@@ -188,19 +188,13 @@ void CPlayer::WaitForClose() {
 HRESULT CPlayer::CloseSession() {
     fw::ComPtr<IMFMediaSession> session;
     fw::ComPtr<IMFMediaSource> source;
-    fw::ComPtr<IMFSourceResolver> resolver;
-    fw::ComPtr<IUnknown> cancel;
     {
         std::lock_guard<std::mutex> hold(lock_);
         displayControl_.Reset();
         session = session_;
         source = source_;
-        resolver = pendingResolver_;
-        cancel = resolveCancel_;
         pendingResolver_.Reset();
-        resolveCancel_.Reset();
     }
-    if (resolver && cancel) resolver->CancelObjectCreation(cancel.Get());
     HRESULT hr = S_OK;
     if (session) {
         state_ = PlayerState::Closing;
@@ -217,6 +211,8 @@ HRESULT CPlayer::CloseSession() {
         source_.Reset();
         if (presenterActivation_) presenterActivation_->ShutdownObject();
         presenterActivation_.Reset();
+        videoRenderer_.Reset();
+        audioRenderer_.Reset();
     }
     ReleaseServices();
     ShutDownRetired();

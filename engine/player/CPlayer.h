@@ -127,6 +127,9 @@ private:
     void Post(UINT message) const;
 
     fw::ComPtr<IMFActivate> presenterActivation_;
+    // The renderers of the current topology, whose services the player asks.
+    fw::ComPtr<IMFActivate> videoRenderer_;
+    fw::ComPtr<IMFActivate> audioRenderer_;
     std::atomic<long> refCount_{1};
     std::atomic<uint32_t> volume_{0};
     std::atomic<bool> audioDisabled_{false};
@@ -148,7 +151,6 @@ private:
     std::wstring url_;
     std::vector<RetiredSession> retired_;
     fw::ComPtr<IMFSourceResolver> pendingResolver_;
-    fw::ComPtr<IUnknown> resolveCancel_;
     // Only the topology whose set succeeded on the current session is
     // announced, and only once.
     std::atomic<bool> topologySet_{false};

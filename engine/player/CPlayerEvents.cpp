@@ -10,12 +10,24 @@ namespace {
 constexpr DWORD kEndDelayMs = 200;
 
 template <class Interface>
-fw::ComPtr<Interface> SessionService(IMFMediaSession* session, REFGUID service) {
+fw::ComPtr<Interface> ServiceOf(IUnknown* object, REFGUID service) {
     fw::ComPtr<Interface> found;
-    if (FAILED(MFGetService(session, service, __uuidof(Interface), reinterpret_cast<void**>(found.Put())))) {
+    if (object == nullptr ||
+        FAILED(MFGetService(object, service, __uuidof(Interface), reinterpret_cast<void**>(found.Put())))) {
         found.Reset();
     }
     return found;
+}
+
+// The renderer a topology made of the activation: activating it again
+// hands out that same renderer.
+fw::ComPtr<IMFMediaSink> RendererOf(IMFActivate* activate) {
+    fw::ComPtr<IMFMediaSink> sink;
+    if (activate == nullptr ||
+        FAILED(activate->ActivateObject(__uuidof(IMFMediaSink), reinterpret_cast<void**>(sink.Put())))) {
+        sink.Reset();
+    }
+    return sink;
 }
 
 }  // namespace
@@ -98,7 +110,6 @@ void CPlayer::OnSourceResolved(IMFSourceResolver* resolver, IMFAsyncResult* resu
         wanted = pendingResolver_.Get() == resolver && state_ == PlayerState::OpenPending && session_;
         if (wanted) {
             pendingResolver_.Reset();
-            resolveCancel_.Reset();
             source_ = source;
         }
     }
@@ -122,24 +133,28 @@ HRESULT CPlayer::OnTopologyStatus(IMFMediaEvent* event) {
 
 HRESULT CPlayer::OnTopologyReady() {
     if (readyPosted_.exchange(true)) return S_OK;
-    fw::ComPtr<IMFMediaSession> session;
+    fw::ComPtr<IMFActivate> videoRenderer;
+    fw::ComPtr<IMFActivate> audioRenderer;
     {
         std::lock_guard<std::mutex> hold(lock_);
-        session = session_;
+        videoRenderer = videoRenderer_;
+        audioRenderer = audioRenderer_;
     }
-    if (!session) return E_UNEXPECTED;
-    // A lookup may succeed with nothing in hand: only a display control
-    // makes the movie ready. The mixer's overlay and the volume are extras.
-    fw::ComPtr<IMFVideoDisplayControl> display = SessionService<IMFVideoDisplayControl>(session.Get(),
-                                                                                       MR_VIDEO_RENDER_SERVICE);
+    // The services are asked of the renderers themselves: Wine's session,
+    // asked for them, keeps the video renderer and its threads alive for
+    // good. A lookup may succeed with nothing in hand: only a display
+    // control makes the movie ready; the mixer's overlay and the volume are
+    // extras.
+    const fw::ComPtr<IMFMediaSink> video = RendererOf(videoRenderer.Get());
+    const fw::ComPtr<IMFMediaSink> audio = RendererOf(audioRenderer.Get());
+    fw::ComPtr<IMFVideoDisplayControl> display = ServiceOf<IMFVideoDisplayControl>(video.Get(), MR_VIDEO_RENDER_SERVICE);
     if (!display) {
         readyPosted_ = false;
         return MF_E_NOT_FOUND;
     }
-    fw::ComPtr<IMFVideoMixerBitmap> bitmap = SessionService<IMFVideoMixerBitmap>(session.Get(), MR_VIDEO_MIXER_SERVICE);
-    fw::ComPtr<IMFVideoMixerControl> mixer = SessionService<IMFVideoMixerControl>(session.Get(), MR_VIDEO_MIXER_SERVICE);
-    fw::ComPtr<IMFAudioStreamVolume> volume = SessionService<IMFAudioStreamVolume>(session.Get(),
-                                                                                   MR_STREAM_VOLUME_SERVICE);
+    fw::ComPtr<IMFVideoMixerBitmap> bitmap = ServiceOf<IMFVideoMixerBitmap>(video.Get(), MR_VIDEO_MIXER_SERVICE);
+    fw::ComPtr<IMFVideoMixerControl> mixer = ServiceOf<IMFVideoMixerControl>(video.Get(), MR_VIDEO_MIXER_SERVICE);
+    fw::ComPtr<IMFAudioStreamVolume> volume = ServiceOf<IMFAudioStreamVolume>(audio.Get(), MR_STREAM_VOLUME_SERVICE);
     {
         std::lock_guard<std::mutex> hold(lock_);
         displayControl_ = display;
@@ -214,8 +229,8 @@ HRESULT CPlayer::OnTopologySet() {
     fw::ComPtr<IMFClock> clock;
     fw::ComPtr<IMFPresentationClock> presentationClock;
     if (SUCCEEDED(session->GetClock(clock.Put())) && clock) clock.As(presentationClock);
-    fw::ComPtr<IMFRateControl> rate = SessionService<IMFRateControl>(session.Get(), MF_RATE_CONTROL_SERVICE);
-    fw::ComPtr<IMFRateSupport> support = SessionService<IMFRateSupport>(session.Get(), MF_RATE_CONTROL_SERVICE);
+    fw::ComPtr<IMFRateControl> rate = ServiceOf<IMFRateControl>(session.Get(), MF_RATE_CONTROL_SERVICE);
+    fw::ComPtr<IMFRateSupport> support = ServiceOf<IMFRateSupport>(session.Get(), MF_RATE_CONTROL_SERVICE);
     {
         std::lock_guard<std::mutex> hold(lock_);
         clock_ = presentationClock;

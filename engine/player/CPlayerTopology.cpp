@@ -56,6 +56,11 @@ HRESULT CPlayer::SetTopologyFromSource() {
     HRESULT hr = source->CreatePresentationDescriptor(descriptor.Put());
     if (FAILED(hr)) return hr;
     if (underWine_) PreferNv12(descriptor.Get());
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        videoRenderer_.Reset();
+        audioRenderer_.Reset();
+    }
     fw::ComPtr<IMFTopology> topology;
     hr = CreatePlaybackTopology(source.Get(), descriptor.Get(), videoWindow_, topology.Put());
     if (FAILED(hr)) return hr;
@@ -122,12 +127,18 @@ HRESULT CPlayer::CreateMediaSinkActivate(IMFStreamDescriptor* stream, HWND video
     GUID major = GUID_NULL;
     HRESULT hr = MajorTypeOf(stream, major);
     if (FAILED(hr)) return hr;
+    fw::ComPtr<IMFActivate> renderer;
     if (major == MFMediaType_Audio) {
         if (audioDisabled_) return E_FAIL;
-        return MFCreateAudioRendererActivate(activate);
+        hr = MFCreateAudioRendererActivate(renderer.Put());
+        if (FAILED(hr)) return hr;
+        std::lock_guard<std::mutex> hold(lock_);
+        audioRenderer_ = renderer;
+        *activate = renderer.Get();
+        renderer->AddRef();
+        return S_OK;
     }
     if (major != MFMediaType_Video) return E_FAIL;
-    fw::ComPtr<IMFActivate> renderer;
     hr = MFCreateVideoRendererActivate(videoWindow, renderer.Put());
     if (FAILED(hr)) return hr;
     // One presenter activation at a time: a rebuilt topology lets go of the
@@ -138,6 +149,7 @@ HRESULT CPlayer::CreateMediaSinkActivate(IMFStreamDescriptor* stream, HWND video
     {
         std::lock_guard<std::mutex> hold(lock_);
         presenterActivation_ = presenter;
+        videoRenderer_ = renderer;
     }
     *activate = renderer.Get();
     renderer->AddRef();

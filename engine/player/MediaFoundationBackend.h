@@ -28,6 +28,7 @@ public:
     ~MediaFoundationBackend() override;
 
     CPlayer* Player() const { return player_.Get(); }
+    HDC OverlayDc() const { return overlay_.Dc(); }
 
     bool OpenMedia(const std::wstring& path) override;
     bool AttachVideoWindow() override;
