@@ -35,7 +35,8 @@ HRESULT CPlayer::CreateInstance(HWND videoWindow, HWND eventWindow, CPlayer** pl
     fw::ComPtr<CPlayer> made = fw::ComPtr<CPlayer>::Adopt(new (std::nothrow) CPlayer(videoWindow, eventWindow));
     if (!made) return E_OUTOFMEMORY;
     made->closeEvent_.Reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
-    if (!made->closeEvent_.Valid()) return HRESULT_FROM_WIN32(GetLastError());
+    made->commandDone_.Reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    if (!made->closeEvent_.Valid() || !made->commandDone_.Valid()) return HRESULT_FROM_WIN32(GetLastError());
     *player = made.Get();
     made->AddRef();
     return S_OK;
@@ -169,14 +170,15 @@ void CPlayer::ReleaseServices() {
     streamVolume_.Reset();
 }
 
-void CPlayer::WaitForClose() {
-    // Sent messages are handled meanwhile: a renderer thread that sends to
-    // the video window of this thread must not hold the close up.
-    const ULONGLONG deadline = GetTickCount64() + kCloseWaitMs;
+void CPlayer::WaitForClose() { WaitDispatchingSent(closeEvent_.Get(), kCloseWaitMs); }
+
+void CPlayer::WaitDispatchingSent(HANDLE event, DWORD timeoutMs) {
+    // A renderer thread that sends to the video window of this thread must
+    // not hold the wait up.
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) return;
-        HANDLE event = closeEvent_.Get();
         const DWORD woken = MsgWaitForMultipleObjects(1, &event, FALSE, static_cast<DWORD>(deadline - now),
                                                       QS_SENDMESSAGE);
         if (woken != WAIT_OBJECT_0 + 1) return;

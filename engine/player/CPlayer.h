@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -105,6 +106,8 @@ private:
     void ShutDownRetired();
     void ReleaseServices();
     void WaitForClose();
+    // Waits for the event, handling messages sent to this thread meanwhile.
+    static void WaitDispatchingSent(HANDLE event, DWORD timeoutMs);
 
     // Event handlers, on work-queue threads.
     void Dispatch(MediaEventType type, IMFMediaEvent* event);
@@ -118,8 +121,13 @@ private:
     HRESULT OnSessionEvent() { return S_OK; }
 
     // Starting and the end of the movie.
+    HRESULT AwaitCommand(MediaEventType completion, const std::function<HRESULT()>& command);
+    void OnCommandCompleted(MediaEventType type);
     HRESULT StartAt(IMFMediaSession* session, const std::optional<int64_t>& position);
-    int64_t ResumePosition() const;
+    HRESULT StopRunningSession(IMFMediaSession* session);
+    HRESULT PauseRunningSession(IMFMediaSession* session);
+    int64_t PausedPosition() const;
+    void AwaitClockPast(int64_t position) const;
     void AnnounceEnd(bool byClock);
     void StartEndWatch();
     void StopEndWatch();
@@ -161,10 +169,11 @@ private:
     // and a resume after a pause never completes there: the player watches
     // the clock for the end and resumes by a start at the paused position.
     const bool underWine_;
-    std::atomic<bool> startedOnce_{false};
+    std::recursive_mutex commandLock_;
+    fw::UniqueHandle commandDone_;
+    std::atomic<MediaEventType> awaitedEvent_{MEUnknown};
+    std::atomic<bool> sessionRunning_{false};  // started or paused
     std::atomic<bool> sessionPaused_{false};
-    std::atomic<int> pendingStarts_{0};
-    std::atomic<int64_t> lastStartPosition_{0};
     std::atomic<int64_t> duration_{0};
     std::atomic<bool> endAnnounced_{false};
     std::atomic<bool> endWatchRunning_{false};

@@ -1,3 +1,4 @@
+#include <cstdio>
 // Starting, pausing, stopping and seeking the session, the volume, and the
 // watch for the end of the movie.
 
@@ -10,6 +11,9 @@
 namespace {
 
 constexpr auto kEndWatchPeriod = std::chrono::milliseconds(20);
+constexpr DWORD kCommandWaitMs = 2000;
+constexpr DWORD kClockRunWaitMs = 500;
+constexpr DWORD kClockPollMs = 5;
 
 // Start at a position, or from where the session stands without one.
 HRESULT StartSession(IMFMediaSession* session, const std::optional<int64_t>& position) {
@@ -26,29 +30,61 @@ HRESULT StartSession(IMFMediaSession* session, const std::optional<int64_t>& pos
 
 }  // namespace
 
-HRESULT CPlayer::StartAt(IMFMediaSession* session, const std::optional<int64_t>& position) {
-    if (position) lastStartPosition_ = *position;
-    ++pendingStarts_;
-    const HRESULT hr = StartSession(session, position);
+HRESULT CPlayer::AwaitCommand(MediaEventType completion, const std::function<HRESULT()>& command) {
+    if (!underWine_) return command();
+    // There a command given before the last one has completed can leave
+    // the session waiting for good: each is waited for, a bounded time.
+    std::lock_guard<std::recursive_mutex> one(commandLock_);
+    awaitedEvent_ = completion;
+    ResetEvent(commandDone_.Get());
+    const HRESULT hr = command();
     if (FAILED(hr)) {
-        --pendingStarts_;
+        awaitedEvent_ = MEUnknown;
         return hr;
     }
+    ULONGLONG t0 = GetTickCount64();
+    WaitDispatchingSent(commandDone_.Get(), kCommandWaitMs);
+    fprintf(stderr, "TRACE command %lu waited %llu (left %lu)\n", (unsigned long)completion, GetTickCount64() - t0, (unsigned long)awaitedEvent_.load());
+    awaitedEvent_ = MEUnknown;
+    return hr;
+}
+
+void CPlayer::OnCommandCompleted(MediaEventType type) {
+    MediaEventType awaited = type;
+    if (type != MEUnknown && awaitedEvent_.compare_exchange_strong(awaited, MEUnknown)) SetEvent(commandDone_.Get());
+}
+
+HRESULT CPlayer::StartAt(IMFMediaSession* session, const std::optional<int64_t>& position) {
+    const HRESULT hr = AwaitCommand(MESessionStarted, [&] { return StartSession(session, position); });
+    if (FAILED(hr)) return hr;
     state_ = PlayerState::Started;
-    startedOnce_ = true;
     sessionPaused_ = false;
+    sessionRunning_ = true;
     endAnnounced_ = false;
     if (underWine_) StartEndWatch();
     return hr;
 }
 
-int64_t CPlayer::ResumePosition() const {
-    // Until the session confirms a start at a position, its clock still
-    // tells the time before it.
-    if (pendingStarts_ > 0) return lastStartPosition_;
+HRESULT CPlayer::StopRunningSession(IMFMediaSession* session) {
+    if (!sessionRunning_) return S_OK;
+    const HRESULT hr = AwaitCommand(MESessionStopped, [session] { return session->Stop(); });
+    if (SUCCEEDED(hr)) {
+        sessionRunning_ = false;
+        sessionPaused_ = false;
+    }
+    return hr;
+}
+
+HRESULT CPlayer::PauseRunningSession(IMFMediaSession* session) {
+    const HRESULT hr = AwaitCommand(MESessionPaused, [session] { return session->Pause(); });
+    if (SUCCEEDED(hr)) sessionPaused_ = true;
+    return hr;
+}
+
+int64_t CPlayer::PausedPosition() const {
     fw::ComPtr<IMFPresentationClock> clock = Clock();
     MFTIME time = 0;
-    if (!clock || FAILED(clock->GetTime(&time)) || time < 0) return lastStartPosition_;
+    if (!clock || FAILED(clock->GetTime(&time)) || time < 0) return 0;
     return time;
 }
 
@@ -67,8 +103,8 @@ HRESULT CPlayer::StartPlayback() {
     if (underWine_ && sessionPaused_) {
         // A plain resume never completes there; a start at the paused
         // position does.
-        const int64_t position = ResumePosition();
-        session->Stop();
+        const int64_t position = PausedPosition();
+        StopRunningSession(session.Get());
         return StartAt(session.Get(), position);
     }
     return StartAt(session.Get(), std::nullopt);
@@ -84,7 +120,11 @@ HRESULT CPlayer::SeekTo(int64_t position) {
         session = session_;
         presenter = presenterActivation_;
     }
-    session->Stop();
+    if (underWine_) {
+        StopRunningSession(session.Get());
+    } else {
+        session->Stop();
+    }
     SetPresenterOutputGate(presenter.Get(), false);
     return StartAt(session.Get(), position);
 }
@@ -99,11 +139,24 @@ HRESULT CPlayer::ShowPosition(int64_t position) {
         presenter = presenterActivation_;
     }
     SetPresenterOutputGate(presenter.Get(), true);
-    // There a start at a position is answered only from a stopped session.
-    if (underWine_) session->Stop();
+    // There a start at a position is answered only from a stopped session,
+    // and a pause before the presentation runs can leave the session
+    // unable to stop again.
+    if (underWine_) StopRunningSession(session.Get());
     HRESULT hr = StartAt(session.Get(), position);
+    if (SUCCEEDED(hr) && underWine_) AwaitClockPast(position);
     if (SUCCEEDED(hr)) hr = PauseSession();
     return hr;
+}
+
+void CPlayer::AwaitClockPast(int64_t position) const {
+    const ULONGLONG deadline = GetTickCount64() + kClockRunWaitMs;
+    fw::ComPtr<IMFPresentationClock> clock = Clock();
+    MFTIME time = 0;
+    while (clock && GetTickCount64() < deadline) {
+        if (SUCCEEDED(clock->GetTime(&time)) && time > position) return;
+        Sleep(kClockPollMs);
+    }
 }
 
 HRESULT CPlayer::PauseSession() {
@@ -113,11 +166,8 @@ HRESULT CPlayer::PauseSession() {
         if (state_ != PlayerState::Started || !session_ || !source_) return S_OK;
         session = session_;
     }
-    const HRESULT hr = session->Pause();
-    if (SUCCEEDED(hr)) {
-        state_ = PlayerState::Paused;
-        sessionPaused_ = true;
-    }
+    const HRESULT hr = PauseRunningSession(session.Get());
+    if (SUCCEEDED(hr)) state_ = PlayerState::Paused;
     return hr;
 }
 
@@ -129,12 +179,8 @@ HRESULT CPlayer::StopSession() {
         if ((state != PlayerState::Started && state != PlayerState::Paused) || !session_) return S_OK;
         session = session_;
     }
-    const HRESULT hr = session->Stop();
-    if (SUCCEEDED(hr)) {
-        state_ = PlayerState::Stopped;
-        sessionPaused_ = false;
-        lastStartPosition_ = 0;
-    }
+    const HRESULT hr = underWine_ ? StopRunningSession(session.Get()) : session->Stop();
+    if (SUCCEEDED(hr)) state_ = PlayerState::Stopped;
     return hr;
 }
 
@@ -171,7 +217,7 @@ void CPlayer::StopEndWatch() {
 void CPlayer::WatchForEnd() {
     while (endWatchRunning_) {
         std::this_thread::sleep_for(kEndWatchPeriod);
-        if (state_ != PlayerState::Started || endAnnounced_ || pendingStarts_ > 0) continue;
+        if (state_ != PlayerState::Started || endAnnounced_) continue;
         const int64_t length = duration_;
         fw::ComPtr<IMFPresentationClock> clock = Clock();
         MFTIME time = 0;

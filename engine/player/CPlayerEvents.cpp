@@ -1,3 +1,4 @@
+#include <cstdio>
 // The session's events, on Media Foundation work-queue threads.
 
 #include "CPlayer.h"
@@ -58,7 +59,8 @@ STDMETHODIMP CPlayer::Invoke(IMFAsyncResult* result) {
         return S_OK;
     }
     if (FAILED(session->BeginGetEvent(this, session.Get()))) return S_OK;
-    if (type == MESessionStarted && pendingStarts_ > 0) --pendingStarts_;
+    { HRESULT st=0; event->GetStatus(&st); fprintf(stderr, "TRACE event %lu status %lx\n", (unsigned long)type, (unsigned long)st); }
+    OnCommandCompleted(type);
     if (state_ == PlayerState::Closing) return S_OK;
 
     HRESULT status = S_OK;
@@ -183,7 +185,7 @@ void CPlayer::AnnounceEnd(bool byClock) {
             std::lock_guard<std::mutex> hold(lock_);
             session = session_;
         }
-        if (session && SUCCEEDED(session->Pause())) sessionPaused_ = true;
+        if (session) PauseRunningSession(session.Get());
     }
     state_ = PlayerState::Stopped;
     Sleep(kEndDelayMs);

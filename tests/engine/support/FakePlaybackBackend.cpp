@@ -22,10 +22,9 @@ bool FakePlaybackBackend::ReadDuration(int64_t& value) {
 }
 
 bool FakePlaybackBackend::ReadPosition(int64_t& value) {
+    const size_t at = static_cast<size_t>(positionReads++);
     if (positions.empty()) return false;
-    const size_t at = std::min<size_t>(static_cast<size_t>(positionReads), positions.size() - 1);
-    ++positionReads;
-    value = positions[at];
+    value = positions[std::min(at, positions.size() - 1)];
     return true;
 }
 
