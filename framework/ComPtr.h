@@ -41,8 +41,6 @@ public:
         Reset();
         return &pointer_;
     }
-    // Gives up the reference without releasing it.
-    Interface* Detach() { return std::exchange(pointer_, nullptr); }
     void Reset() {
         if (pointer_ != nullptr) {
             std::exchange(pointer_, nullptr)->Release();

@@ -3,6 +3,8 @@
 #include <mfapi.h>
 #include <mferror.h>
 
+#include <utility>
+
 HRESULT CMFActivate::CreateInstance(CMFActivate** activate) { return com::CreateObject(activate); }
 
 HRESULT CMFActivate::Initialize() { return MFCreateAttributes(attributes_.Put(), 0); }
@@ -34,20 +36,21 @@ STDMETHODIMP CMFActivate::ActivateObject(REFIID iid, void** out) {
 }
 
 STDMETHODIMP CMFActivate::ShutdownObject() {
-    fw::ComPtr<EVRCustomPresenter> released;
-    {
-        CriticalSectionLock hold(lock_);
-        released = presenter_;
-        presenter_.Reset();
-    }
+    ForgetPresenter();
     return S_OK;
 }
 
+// The presenter lives on for whoever else holds it; this object's own
+// reference goes, or nothing could ever release it.
 STDMETHODIMP CMFActivate::DetachObject() {
-    CriticalSectionLock hold(lock_);
-    // Forgotten without a release: whoever holds the presenter owns it now.
-    static_cast<void>(presenter_.Detach());
+    ForgetPresenter();
     return S_OK;
+}
+
+void CMFActivate::ForgetPresenter() {
+    fw::ComPtr<EVRCustomPresenter> released;
+    CriticalSectionLock hold(lock_);
+    std::swap(released, presenter_);
 }
 
 STDMETHODIMP CMFActivate::GetItem(REFGUID key, PROPVARIANT* value) { return attributes_->GetItem(key, value); }

@@ -72,6 +72,7 @@ private:
     CMFActivate() = default;
     ~CMFActivate() = default;
     HRESULT Initialize();
+    void ForgetPresenter();
 
     com::RefCount references_;
     LiveObjects<CMFActivate> live_;

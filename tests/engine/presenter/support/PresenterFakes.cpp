@@ -6,6 +6,8 @@
 
 #include <chrono>
 
+#include "PresenterGuids.h"
+
 namespace presenter_fakes {
 
 namespace {
@@ -41,7 +43,9 @@ STDMETHODIMP FakeClock::QueryInterface(REFIID iid, void** out) {
 }
 
 STDMETHODIMP FakeClock::GetCorrelatedTime(DWORD, LONGLONG* clockTime, MFTIME* systemTime) {
-    *clockTime = time;
+    const ULONGLONG since = runningSince_;
+    const LONGLONG elapsed = since == 0 ? 0 : static_cast<LONGLONG>(GetTickCount64() - since) * 10000;
+    *clockTime = time.fetch_add(stepPerReading) + elapsed;
     *systemTime = 0;
     return S_OK;
 }
@@ -92,9 +96,9 @@ void FakeMixer::QueueFailure(HRESULT failure) {
     failures_.push_back(failure);
 }
 
-std::vector<UINT> FakeMixer::FilledWidths() {
+std::vector<FakeMixer::Fill> FakeMixer::Fills() {
     std::lock_guard<std::mutex> hold(lock_);
-    return filledWidths_;
+    return fills_;
 }
 
 STDMETHODIMP FakeMixer::QueryInterface(REFIID iid, void** out) {
@@ -103,6 +107,11 @@ STDMETHODIMP FakeMixer::QueryInterface(REFIID iid, void** out) {
         com::Entry<FakeMixer, IMFVideoDeviceID>(),
     };
     return com::QueryFromTable(this, table, iid, out);
+}
+
+STDMETHODIMP_(ULONG) FakeMixer::AddRef() {
+    onlyTestHolds_ = false;
+    return references_.AddRef();
 }
 
 STDMETHODIMP_(ULONG) FakeMixer::Release() {
@@ -160,7 +169,9 @@ STDMETHODIMP FakeMixer::ProcessOutput(DWORD, DWORD, MFT_OUTPUT_DATA_BUFFER* buff
             time = frames_.front();
             frames_.pop_front();
         }
-        filledWidths_.push_back(SurfaceWidth(sample));
+        UINT32 token = 0;
+        sample->GetUINT32(SampleCounterAttribute, &token);
+        fills_.push_back({SurfaceWidth(sample), token});
     }
     sample->SetSampleTime(time);
     sample->SetSampleDuration(kFrameDuration);

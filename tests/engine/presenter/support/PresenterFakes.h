@@ -27,10 +27,13 @@ fw::ComPtr<Fake> Make() {
     return fw::ComPtr<Fake>::Adopt(fake);
 }
 
-// A presentation clock whose time the test sets.
+// A presentation clock whose time the test sets; it can also move on by a
+// step at each reading, or run in real time.
 class FakeClock final : public IMFClock {
 public:
     std::atomic<LONGLONG> time{0};
+    std::atomic<LONGLONG> stepPerReading{0};
+    void Run() { runningSince_ = GetTickCount64(); }
 
     HRESULT Initialize() { return S_OK; }
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
@@ -44,6 +47,7 @@ public:
 
 private:
     com::RefCount references_;
+    std::atomic<ULONGLONG> runningSince_{0};
 };
 
 // Records every event the presenter sends, from any thread.
@@ -84,14 +88,18 @@ public:
     void QueueFrames(std::initializer_list<LONGLONG> times);
     void QueueFailure(HRESULT failure);
     void SetProcessDelay(DWORD ms) { processDelayMs_ = ms; }
-    // Widths of the samples filled so far.
-    std::vector<UINT> FilledWidths();
+    // The samples filled so far: their width and their generation.
+    struct Fill {
+        UINT width;
+        UINT32 token;
+    };
+    std::vector<Fill> Fills();
     int ProcessOutputCalls() const { return processOutputCalls_; }
     // Calls made while only the test held the mixer.
     int CallsAfterRelease() const { return callsAfterRelease_; }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return references_.AddRef(); }
+    STDMETHODIMP_(ULONG) AddRef() override;
     STDMETHODIMP_(ULONG) Release() override;
     STDMETHODIMP GetDeviceID(IID* id) override;
 
@@ -131,7 +139,7 @@ private:
     std::mutex lock_;
     std::deque<HRESULT> failures_;
     std::deque<LONGLONG> frames_;
-    std::vector<UINT> filledWidths_;
+    std::vector<Fill> fills_;
 };
 
 // Answers the presenter's service lookups with the fakes above; the clock

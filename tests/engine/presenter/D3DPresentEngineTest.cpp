@@ -1,0 +1,170 @@
+#include <windows.h>
+#include <evr.h>
+#include <mfapi.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "D3DPresentEngine.h"
+#include "PresentEngineHooks.h"
+#include "PresenterGuids.h"
+#include "support/DibCanvas.h"
+#include "support/HostWindow.h"
+#include "support/PresenterFakes.h"
+#include "support/PresenterTestSession.h"
+
+namespace {
+
+using testing_support::CloseColour;
+constexpr UINT kWidth = 640;
+constexpr UINT kHeight = 360;
+
+fw::ComPtr<IDirect3DSurface9> SurfaceOf(IMFSample* sample) {
+    fw::ComPtr<IMFMediaBuffer> buffer;
+    fw::ComPtr<IDirect3DSurface9> surface;
+    sample->GetBufferByIndex(0, buffer.Put());
+    MFGetService(buffer.Get(), MR_BUFFER_SERVICE, __uuidof(IDirect3DSurface9), reinterpret_cast<void**>(surface.Put()));
+    return surface;
+}
+
+// Fills the upper half red and the lower half blue, so the grab's row
+// order shows.
+void PaintHalves(IDirect3DSurface9* surface) {
+    fw::ComPtr<IDirect3DDevice9> device;
+    surface->GetDevice(device.Put());
+    const RECT top{0, 0, kWidth, kHeight / 2};
+    const RECT bottom{0, kHeight / 2, kWidth, kHeight};
+    device->ColorFill(surface, &top, D3DCOLOR_XRGB(255, 0, 0));
+    device->ColorFill(surface, &bottom, D3DCOLOR_XRGB(0, 0, 255));
+}
+
+COLORREF PixelOf(IDirect3DSurface9* surface, int x, int y) {
+    HDC dc = nullptr;
+    if (FAILED(surface->GetDC(&dc))) return CLR_INVALID;
+    const COLORREF colour = GetPixel(dc, x, y);
+    surface->ReleaseDC(dc);
+    return colour;
+}
+
+class D3DPresentEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(mediaFoundation_.Ready());
+        ASSERT_EQ(engine_.Initialize(), S_OK);
+        ASSERT_EQ(engine_.SetVideoWindow(window_.Handle()), S_OK);
+        engine_.SetDestinationRect({0, 0, 320, 180});
+    }
+    std::vector<fw::ComPtr<IMFSample>> MakeSamples() {
+        VideoSampleList list;
+        EXPECT_EQ(engine_.CreateVideoSamples(presenter_fakes::VideoType(MFVideoFormat_RGB32, kWidth, kHeight).Get(),
+                                             &list),
+                  S_OK);
+        std::vector<fw::ComPtr<IMFSample>> samples;
+        while (!list.IsEmpty()) {
+            IMFSample* sample = nullptr;
+            list.RemoveFront(&sample);
+            samples.push_back(fw::ComPtr<IMFSample>::Adopt(sample));
+        }
+        return samples;
+    }
+
+    MediaFoundationScope mediaFoundation_;
+    testing_support::HostWindow window_{{0, 0, 320, 180}};
+    D3DPresentEngine engine_;
+};
+
+TEST_F(D3DPresentEngineTest, MakesTwoBlackSamplesOfTheTypesSize) {
+    const auto samples = MakeSamples();
+    ASSERT_EQ(samples.size(), 2u);
+    for (const auto& sample : samples) {
+        D3DSURFACE_DESC description{};
+        SurfaceOf(sample.Get())->GetDesc(&description);
+        EXPECT_EQ(description.Width, kWidth);
+        EXPECT_EQ(description.Height, kHeight);
+        EXPECT_EQ(PixelOf(SurfaceOf(sample.Get()).Get(), 10, 10), RGB(0, 0, 0));
+        fw::ComPtr<IUnknown> swapChain;
+        EXPECT_EQ(sample->GetUnknown(SampleSwapChainAttribute, __uuidof(IUnknown),
+                                     reinterpret_cast<void**>(swapChain.Put())),
+                  S_OK);
+    }
+    VideoSampleList list;
+    EXPECT_EQ(engine_.CreateVideoSamples(nullptr, &list), MF_E_UNEXPECTED);
+    D3DPresentEngine windowless;
+    ASSERT_EQ(windowless.Initialize(), S_OK);
+    EXPECT_EQ(windowless.CreateVideoSamples(presenter_fakes::VideoType(MFVideoFormat_RGB32, kWidth, kHeight).Get(),
+                                            &list),
+              MF_E_INVALIDREQUEST);
+}
+
+TEST_F(D3DPresentEngineTest, PresentsIntoTheWindowAndGrabsTheLastPresentedFrame) {
+    BYTE* pixels = nullptr;
+    EXPECT_EQ(engine_.GrabFrame(&pixels, kWidth, kHeight), MF_E_INVALIDREQUEST) << "nothing presented yet";
+
+    const auto samples = MakeSamples();
+    PaintHalves(SurfaceOf(samples[0].Get()).Get());
+    ASSERT_EQ(engine_.PresentSample(samples[0].Get(), 0), S_OK);
+    EXPECT_EQ(engine_.FramesPresented(), 1);
+    EXPECT_EQ(engine_.PresentSample(nullptr, 0), S_OK);
+
+    testing_support::DibCanvas screen(320, 180);
+    testing_support::CaptureWindow(window_.Handle(), screen);
+    EXPECT_TRUE(CloseColour(screen.Pixel(160, 40), RGB(255, 0, 0), 8)) << "stretched into the destination";
+    EXPECT_TRUE(CloseColour(screen.Pixel(160, 140), RGB(0, 0, 255), 8));
+
+    ASSERT_EQ(engine_.GrabFrame(&pixels, kWidth, kHeight), S_OK);
+    const auto* grabbed = reinterpret_cast<const DWORD*>(pixels);
+    EXPECT_EQ(grabbed[0] & 0xFFFFFF, 0x0000FFu) << "bottom row first: blue";
+    EXPECT_EQ(grabbed[(kHeight - 1) * kWidth] & 0xFFFFFF, 0xFF0000u) << "top row last: red";
+    CoTaskMemFree(pixels);
+}
+
+TEST_F(D3DPresentEngineTest, AFrameWithoutASwapChainIsSkipped) {
+    const auto samples = MakeSamples();
+    fw::ComPtr<IDirect3DDevice9> device;
+    fw::ComPtr<IDirect3DSurface9> plain;
+    fw::ComPtr<IMFSample> sample;
+    SurfaceOf(samples[0].Get())->GetDevice(device.Put());
+    ASSERT_EQ(device->CreateOffscreenPlainSurface(kWidth, kHeight, D3DFMT_X8R8G8B8, D3DPOOL_DEFAULT, plain.Put(),
+                                                  nullptr),
+              S_OK);
+    ASSERT_EQ(MFCreateVideoSampleFromSurface(plain.Get(), sample.Put()), S_OK);
+    EXPECT_EQ(engine_.PresentSample(sample.Get(), 0), S_OK);
+    EXPECT_EQ(engine_.FramesPresented(), 0);
+}
+
+TEST_F(D3DPresentEngineTest, HandsOutItsDeviceManagerAndChecksFormats) {
+    fw::ComPtr<IUnknown> manager;
+    EXPECT_EQ(engine_.GetService(GUID_NULL, __uuidof(IDirect3DDeviceManager9), reinterpret_cast<void**>(manager.Put())),
+              S_OK);
+    EXPECT_TRUE(manager);
+    EXPECT_EQ(engine_.GetService(MR_VIDEO_RENDER_SERVICE, __uuidof(IDirect3DDevice9),
+                                 reinterpret_cast<void**>(manager.Put())),
+              MF_E_UNSUPPORTED_SERVICE);
+    EXPECT_EQ(engine_.CheckFormat(D3DFMT_X8R8G8B8), S_OK);
+    EXPECT_TRUE(FAILED(engine_.CheckFormat(static_cast<D3DFORMAT>(MFVideoFormat_NV12.Data1))));
+}
+
+TEST(D3DPresentEngineSetUp, RunsOnThePlainDirect3D9PathToo) {
+    MediaFoundationScope mediaFoundation;
+    testing_support::HostWindow window({0, 0, 320, 180});
+    ScopedHookReplacement plain(PresentEngineTestHooks().useDirect3D9Ex, std::function<bool()>([] { return false; }));
+    D3DPresentEngine engine;
+    ASSERT_EQ(engine.Initialize(), S_OK);
+    ASSERT_EQ(engine.SetVideoWindow(window.Handle()), S_OK);
+    VideoSampleList samples;
+    EXPECT_EQ(engine.CreateVideoSamples(presenter_fakes::VideoType(MFVideoFormat_RGB32, 320, 180).Get(), &samples),
+              S_OK);
+    bool reset = true;
+    EXPECT_EQ(engine.TestDevice(&reset), S_OK);
+    EXPECT_FALSE(reset);
+}
+
+TEST(D3DPresentEngineSetUp, AFailedDirect3DStartFailsTheEngine) {
+    ScopedHookReplacement failing(PresentEngineTestHooks().direct3DCreate9Ex,
+                                  std::function<HRESULT()>([] { return D3DERR_NOTAVAILABLE; }));
+    D3DPresentEngine engine;
+    EXPECT_EQ(engine.Initialize(), D3DERR_NOTAVAILABLE);
+}
+
+}  // namespace
