@@ -90,35 +90,37 @@ HRESULT Scheduler::QueueSample(IMFSample* sample) {
 HRESULT Scheduler::ProcessSamplesInQueue(DWORD* nextWaitMs) {
     HRESULT result = S_OK;
     DWORD waitMs = 0;
-    while (waitMs == 0) {
+    bool keptBack = false;
+    while (SUCCEEDED(result) && !keptBack) {
         fw::ComPtr<IMFSample> sample;
         {
             CriticalSectionLock hold(lock_);
             if (scheduled_.IsEmpty()) break;
             scheduled_.RemoveFront(sample.Put());
         }
-        result = PresentOrKeep(sample.Get(), &waitMs);
-        if (FAILED(result)) break;
+        result = PresentOrKeep(sample.Get(), &waitMs, &keptBack);
     }
+    // Nothing kept back: sleep until the next message.
     *nextWaitMs = waitMs == 0 ? INFINITE : waitMs;
     return result;
 }
 
-HRESULT Scheduler::PresentOrKeep(IMFSample* sample, DWORD* waitMs) {
+// Presents the frame, or puts it back at the front of the queue and sets
+// how long to wait for it.
+HRESULT Scheduler::PresentOrKeep(IMFSample* sample, DWORD* waitMs, bool* keptBack) {
     LONGLONG sampleTime = 0;
-    if (clock_) {
-        if (SUCCEEDED(sample->GetSampleTime(&sampleTime))) {
-            LONGLONG clockTime = 0;
-            MFTIME systemTime = 0;
-            if (FAILED(clock_->GetCorrelatedTime(0, &clockTime, &systemTime))) clockTime = 0;
-            const SchedulingDecision decision = DecideSchedule(sampleTime, clockTime, rate_, quarterFrame_);
-            if (!decision.present) {
-                *waitMs = decision.waitMs;
-                CriticalSectionLock hold(lock_);
-                return scheduled_.InsertFront(sample);
-            }
-            if (decision.late) ++lateFrames_;
+    if (clock_ && SUCCEEDED(sample->GetSampleTime(&sampleTime))) {
+        LONGLONG clockTime = 0;
+        MFTIME systemTime = 0;
+        if (FAILED(clock_->GetCorrelatedTime(0, &clockTime, &systemTime))) clockTime = 0;
+        const SchedulingDecision decision = DecideSchedule(sampleTime, clockTime, rate_, quarterFrame_);
+        if (!decision.present) {
+            *waitMs = decision.waitMs;
+            *keptBack = true;
+            CriticalSectionLock hold(lock_);
+            return scheduled_.InsertFront(sample);
         }
+        if (decision.late) ++lateFrames_;
     }
     return callback_->PresentSample(sample, clock_ ? sampleTime : 0);
 }

@@ -65,7 +65,7 @@ public:
 
 private:
     DWORD RunThread();
-    HRESULT PresentOrKeep(IMFSample* sample, DWORD* waitMs);
+    HRESULT PresentOrKeep(IMFSample* sample, DWORD* waitMs, bool* keptBack);
     void ClearQueue();
     void EndTimerPeriod();
 

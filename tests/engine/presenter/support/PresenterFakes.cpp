@@ -175,6 +175,7 @@ STDMETHODIMP FakeMixer::ProcessOutput(DWORD, DWORD, MFT_OUTPUT_DATA_BUFFER* buff
     }
     sample->SetSampleTime(time);
     sample->SetSampleDuration(kFrameDuration);
+    Called();  // let go while the call was still running counts too
     return S_OK;
 }
 

@@ -95,7 +95,7 @@ public:
     };
     std::vector<Fill> Fills();
     int ProcessOutputCalls() const { return processOutputCalls_; }
-    // Calls made while only the test held the mixer.
+    // Calls made, or still running, while only the test held the mixer.
     int CallsAfterRelease() const { return callsAfterRelease_; }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
