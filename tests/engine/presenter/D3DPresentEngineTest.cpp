@@ -83,18 +83,16 @@ TEST_F(D3DPresentEngineTest, MakesTwoBlackSamplesOfTheTypesSize) {
         EXPECT_EQ(description.Width, kWidth);
         EXPECT_EQ(description.Height, kHeight);
         EXPECT_EQ(PixelOf(SurfaceOf(sample.Get()).Get(), 10, 10), RGB(0, 0, 0));
-        fw::ComPtr<IUnknown> swapChain;
-        EXPECT_EQ(sample->GetUnknown(SampleSwapChainAttribute, __uuidof(IUnknown),
-                                     reinterpret_cast<void**>(swapChain.Put())),
-                  S_OK);
+        MF_ATTRIBUTE_TYPE swapChain = MF_ATTRIBUTE_UINT32;
+        EXPECT_EQ(sample->GetItemType(SampleSwapChainAttribute, &swapChain), S_OK);
+        EXPECT_EQ(swapChain, MF_ATTRIBUTE_IUNKNOWN);
     }
     VideoSampleList list;
     EXPECT_EQ(engine_.CreateVideoSamples(nullptr, &list), MF_E_UNEXPECTED);
     D3DPresentEngine windowless;
     ASSERT_EQ(windowless.Initialize(), S_OK);
-    EXPECT_EQ(windowless.CreateVideoSamples(presenter_fakes::VideoType(MFVideoFormat_RGB32, kWidth, kHeight).Get(),
-                                            &list),
-              MF_E_INVALIDREQUEST);
+    const auto type = presenter_fakes::VideoType(MFVideoFormat_RGB32, kWidth, kHeight);
+    EXPECT_EQ(windowless.CreateVideoSamples(type.Get(), &list), MF_E_INVALIDREQUEST);
 }
 
 TEST_F(D3DPresentEngineTest, PresentsIntoTheWindowAndGrabsTheLastPresentedFrame) {
@@ -117,32 +115,6 @@ TEST_F(D3DPresentEngineTest, PresentsIntoTheWindowAndGrabsTheLastPresentedFrame)
     EXPECT_EQ(grabbed[0] & 0xFFFFFF, 0x0000FFu) << "bottom row first: blue";
     EXPECT_EQ(grabbed[(kHeight - 1) * kWidth] & 0xFFFFFF, 0xFF0000u) << "top row last: red";
     CoTaskMemFree(pixels);
-}
-
-TEST_F(D3DPresentEngineTest, AFrameWithoutASwapChainIsSkipped) {
-    const auto samples = MakeSamples();
-    fw::ComPtr<IDirect3DDevice9> device;
-    fw::ComPtr<IDirect3DSurface9> plain;
-    fw::ComPtr<IMFSample> sample;
-    SurfaceOf(samples[0].Get())->GetDevice(device.Put());
-    ASSERT_EQ(device->CreateOffscreenPlainSurface(kWidth, kHeight, D3DFMT_X8R8G8B8, D3DPOOL_DEFAULT, plain.Put(),
-                                                  nullptr),
-              S_OK);
-    ASSERT_EQ(MFCreateVideoSampleFromSurface(plain.Get(), sample.Put()), S_OK);
-    EXPECT_EQ(engine_.PresentSample(sample.Get(), 0), S_OK);
-    EXPECT_EQ(engine_.FramesPresented(), 0);
-}
-
-TEST_F(D3DPresentEngineTest, HandsOutItsDeviceManagerAndChecksFormats) {
-    fw::ComPtr<IUnknown> manager;
-    EXPECT_EQ(engine_.GetService(GUID_NULL, __uuidof(IDirect3DDeviceManager9), reinterpret_cast<void**>(manager.Put())),
-              S_OK);
-    EXPECT_TRUE(manager);
-    EXPECT_EQ(engine_.GetService(MR_VIDEO_RENDER_SERVICE, __uuidof(IDirect3DDevice9),
-                                 reinterpret_cast<void**>(manager.Put())),
-              MF_E_UNSUPPORTED_SERVICE);
-    EXPECT_EQ(engine_.CheckFormat(D3DFMT_X8R8G8B8), S_OK);
-    EXPECT_TRUE(FAILED(engine_.CheckFormat(static_cast<D3DFORMAT>(MFVideoFormat_NV12.Data1))));
 }
 
 TEST(D3DPresentEngineSetUp, RunsOnThePlainDirect3D9PathToo) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <evr.h>
+#include <mfapi.h>
 #include <mfidl.h>
 
 #include <string>
@@ -12,19 +13,22 @@
 // Media Foundation (and COM) for the lifetime of the object.
 class MediaFoundationScope {
 public:
-    MediaFoundationScope();
-    ~MediaFoundationScope();
+    MediaFoundationScope() : com_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)), result_(MFStartup(MF_VERSION)) {}
+    ~MediaFoundationScope() {
+        if (SUCCEEDED(result_)) MFShutdown();
+        if (SUCCEEDED(com_)) CoUninitialize();
+    }
     MediaFoundationScope(const MediaFoundationScope&) = delete;
     MediaFoundationScope& operator=(const MediaFoundationScope&) = delete;
     bool Ready() const { return SUCCEEDED(result_); }
 
 private:
-    HRESULT initialized_;
+    HRESULT com_;
     HRESULT result_;
 };
 
 // A media session that plays a movie's video into a window through the
-// video renderer with the program's presenter: a topology builder of the
+// platform's video renderer with the program's presenter: a topology of the
 // tests' own, in place of the player. Every wait pumps messages and has a
 // deadline.
 class PresenterTestSession {
@@ -37,22 +41,16 @@ public:
     // Resolves the file and sets the topology; S_OK once it is ready.
     HRESULT Open(const std::wstring& path, HWND window);
     HRESULT Start();
-    // Waits for the presentation to end.
-    HRESULT WaitForEnd(DWORD timeoutMs);
-    // Closes and shuts the session and the source down, and lets go of
-    // everything held.
+    HRESULT WaitForEnd(DWORD timeoutMs) { return WaitForEvent(MESessionEnded, timeoutMs); }
+    // Closes and shuts down the session and the source and lets go of all.
     void Close();
 
     EVRCustomPresenter* Presenter() const { return activate_ ? activate_->Presenter() : nullptr; }
-    // The presenter's display control, through the renderer's render
-    // service.
     fw::ComPtr<IMFVideoDisplayControl> DisplayControl() const;
-    // The presentation clock's time in 100 ns units.
-    LONGLONG ClockTime() const;
+    LONGLONG ClockTime() const;  // 100 ns units
 
 private:
-    HRESULT BuildTopology(IMFTopology* topology, HWND window);
-    HRESULT AddVideoBranch(IMFTopology* topology, IMFStreamDescriptor* stream, HWND window);
+    HRESULT AddVideoBranch(IMFTopology* topology, HWND window);
     HRESULT WaitForEvent(MediaEventType wanted, DWORD timeoutMs);
 
     fw::ComPtr<IMFMediaSession> session_;
