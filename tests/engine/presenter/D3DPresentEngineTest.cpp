@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "D3DPresentEngine.h"
-#include "PresentEngineHooks.h"
-#include "PresenterGuids.h"
 #include "support/DibCanvas.h"
 #include "support/HostWindow.h"
 #include "support/PresenterFakes.h"
@@ -39,14 +37,6 @@ void PaintHalves(IDirect3DSurface9* surface) {
     device->ColorFill(surface, &bottom, D3DCOLOR_XRGB(0, 0, 255));
 }
 
-COLORREF PixelOf(IDirect3DSurface9* surface, int x, int y) {
-    HDC dc = nullptr;
-    if (FAILED(surface->GetDC(&dc))) return CLR_INVALID;
-    const COLORREF colour = GetPixel(dc, x, y);
-    surface->ReleaseDC(dc);
-    return colour;
-}
-
 class D3DPresentEngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -74,27 +64,6 @@ protected:
     D3DPresentEngine engine_;
 };
 
-TEST_F(D3DPresentEngineTest, MakesTwoBlackSamplesOfTheTypesSize) {
-    const auto samples = MakeSamples();
-    ASSERT_EQ(samples.size(), 2u);
-    for (const auto& sample : samples) {
-        D3DSURFACE_DESC description{};
-        SurfaceOf(sample.Get())->GetDesc(&description);
-        EXPECT_EQ(description.Width, kWidth);
-        EXPECT_EQ(description.Height, kHeight);
-        EXPECT_EQ(PixelOf(SurfaceOf(sample.Get()).Get(), 10, 10), RGB(0, 0, 0));
-        MF_ATTRIBUTE_TYPE swapChain = MF_ATTRIBUTE_UINT32;
-        EXPECT_EQ(sample->GetItemType(SampleSwapChainAttribute, &swapChain), S_OK);
-        EXPECT_EQ(swapChain, MF_ATTRIBUTE_IUNKNOWN);
-    }
-    VideoSampleList list;
-    EXPECT_EQ(engine_.CreateVideoSamples(nullptr, &list), MF_E_UNEXPECTED);
-    D3DPresentEngine windowless;
-    ASSERT_EQ(windowless.Initialize(), S_OK);
-    const auto type = presenter_fakes::VideoType(MFVideoFormat_RGB32, kWidth, kHeight);
-    EXPECT_EQ(windowless.CreateVideoSamples(type.Get(), &list), MF_E_INVALIDREQUEST);
-}
-
 TEST_F(D3DPresentEngineTest, PresentsIntoTheWindowAndGrabsTheLastPresentedFrame) {
     BYTE* pixels = nullptr;
     EXPECT_EQ(engine_.GrabFrame(&pixels, kWidth, kHeight), MF_E_INVALIDREQUEST) << "nothing presented yet";
@@ -115,28 +84,6 @@ TEST_F(D3DPresentEngineTest, PresentsIntoTheWindowAndGrabsTheLastPresentedFrame)
     EXPECT_EQ(grabbed[0] & 0xFFFFFF, 0x0000FFu) << "bottom row first: blue";
     EXPECT_EQ(grabbed[(kHeight - 1) * kWidth] & 0xFFFFFF, 0xFF0000u) << "top row last: red";
     CoTaskMemFree(pixels);
-}
-
-TEST(D3DPresentEngineSetUp, RunsOnThePlainDirect3D9PathToo) {
-    MediaFoundationScope mediaFoundation;
-    testing_support::HostWindow window({0, 0, 320, 180});
-    ScopedHookReplacement plain(PresentEngineTestHooks().useDirect3D9Ex, std::function<bool()>([] { return false; }));
-    D3DPresentEngine engine;
-    ASSERT_EQ(engine.Initialize(), S_OK);
-    ASSERT_EQ(engine.SetVideoWindow(window.Handle()), S_OK);
-    VideoSampleList samples;
-    EXPECT_EQ(engine.CreateVideoSamples(presenter_fakes::VideoType(MFVideoFormat_RGB32, 320, 180).Get(), &samples),
-              S_OK);
-    bool reset = true;
-    EXPECT_EQ(engine.TestDevice(&reset), S_OK);
-    EXPECT_FALSE(reset);
-}
-
-TEST(D3DPresentEngineSetUp, AFailedDirect3DStartFailsTheEngine) {
-    ScopedHookReplacement failing(PresentEngineTestHooks().direct3DCreate9Ex,
-                                  std::function<HRESULT()>([] { return D3DERR_NOTAVAILABLE; }));
-    D3DPresentEngine engine;
-    EXPECT_EQ(engine.Initialize(), D3DERR_NOTAVAILABLE);
 }
 
 }  // namespace

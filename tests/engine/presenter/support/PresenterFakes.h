@@ -97,10 +97,6 @@ private:
 // the calls made, or still running, after the presenter let go of it.
 class FakeMixer final : public IMFTransform, public IMFVideoDeviceID {
 public:
-    struct Fill {
-        UINT width;
-        UINT32 token;
-    };
     IID deviceId = __uuidof(IDirect3DDevice9);
     HRESULT realSetOutputType = S_OK;  // the answer when not just testing
     std::vector<fw::ComPtr<IMFMediaType>> outputTypes;
@@ -127,9 +123,10 @@ public:
         std::lock_guard<std::mutex> hold(lock_);
         frames_.insert(frames_.end(), times.begin(), times.end());
     }
-    std::vector<Fill> Fills() {
+    // The generation of each sample filled so far.
+    std::vector<UINT32> Tokens() {
         std::lock_guard<std::mutex> hold(lock_);
-        return fills_;
+        return tokens_;
     }
 
     STDMETHODIMP GetDeviceID(IID* id) override {
@@ -183,7 +180,7 @@ private:
     fw::ComPtr<IMFAttributes> attributes_;
     std::mutex lock_;
     std::deque<LONGLONG> frames_;
-    std::vector<Fill> fills_;
+    std::vector<UINT32> tokens_;
 };
 
 inline STDMETHODIMP FakeMixer::ProcessOutput(DWORD, DWORD, MFT_OUTPUT_DATA_BUFFER* buffers, DWORD*) {
@@ -196,12 +193,6 @@ inline STDMETHODIMP FakeMixer::ProcessOutput(DWORD, DWORD, MFT_OUTPUT_DATA_BUFFE
     const bool repaint = SUCCEEDED(sample->QueryInterface(__uuidof(IMFDesiredSample),
                                                           reinterpret_cast<void**>(desired.Put()))) &&
                          SUCCEEDED(desired->GetDesiredSampleTimeAndDuration(&time, &duration));
-    fw::ComPtr<IMFMediaBuffer> buffer;
-    fw::ComPtr<IDirect3DSurface9> surface;
-    D3DSURFACE_DESC description{};
-    sample->GetBufferByIndex(0, buffer.Put());
-    MFGetService(buffer.Get(), MR_BUFFER_SERVICE, __uuidof(IDirect3DSurface9), reinterpret_cast<void**>(surface.Put()));
-    if (surface) surface->GetDesc(&description);
     UINT32 token = 0;
     sample->GetUINT32(SampleCounterAttribute, &token);
     {
@@ -211,7 +202,7 @@ inline STDMETHODIMP FakeMixer::ProcessOutput(DWORD, DWORD, MFT_OUTPUT_DATA_BUFFE
             time = frames_.front();
             frames_.pop_front();
         }
-        fills_.push_back({description.Width, token});
+        tokens_.push_back(token);
     }
     sample->SetSampleTime(time);
     Called();  // let go while the call was still running counts too
