@@ -5,7 +5,7 @@ set -eu
 # Wine plays movies through GStreamer: its demuxers and the H.264 decoder.
 packages="cmake ninja-build clang libclang-rt-14-dev googletest
 libbenchmark-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-xvfb xauth ffmpeg fonts-ipafont-gothic python3
+xvfb xauth ffmpeg fonts-ipafont-gothic python3 locales
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav"
 
 missing=""
