@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BoxNode.h"
@@ -67,6 +68,7 @@ public:
 
     // The node whose children hold node; null for the root or a stranger.
     const BoxNode* ParentOf(const BoxNode& node) const;
+    BoxNode* ParentOf(const BoxNode& node) { return const_cast<BoxNode*>(std::as_const(*this).ParentOf(node)); }
 
     void ClearBoxLists();
     void FreeBoxLists();

@@ -44,6 +44,13 @@ public:
                                                       const std::vector<BoxNode*>& sources);
     static std::optional<uint64_t> MergeSampleSizes(const std::vector<BoxNode*>& targets,
                                                     const std::vector<BoxNode*>& sources);
+    // The further recording's chunk runs ("stsc") after the first one's,
+    // their first chunks moved by the chunks written before them; its
+    // timing runs ("stts") after the first one's. Either way the further
+    // table's first run is folded into the last one where it simply
+    // continues it.
+    static std::optional<uint64_t> MergeChunkRuns(BoxNode& target, BoxNode& source, uint32_t chunksBefore);
+    static std::optional<uint64_t> MergeTimingRuns(BoxNode& target, BoxNode& source);
     static void AddBigEndianFields(const std::vector<BoxNode*>& targets, const std::vector<BoxNode*>& sources,
                                    size_t bodyOffset);
 
