@@ -60,6 +60,10 @@ public:
     // A later recording's media data, less its first 8 bytes.
     static bool CopyChainedData(const BoxNode& node, OutputSink& out, const StopRequested& stop = nullptr);
 
+    // True when every track's tables lie in a sample table of their own,
+    // hold what their counts say and place every sample the sizes list:
+    // what a join needs of each recording, and what it gives back.
+    static bool TablesHold(const MovieBoxIndex& index);
     // True when b can be merged into a; Merge asks this first.
     static bool CanMerge(const MovieBoxIndex& a, const MovieBoxIndex& b);
     // True when the index's first data section is a recorder data section

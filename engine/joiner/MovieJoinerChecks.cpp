@@ -77,9 +77,31 @@ bool RunsCoverSamples(const MovieBoxIndex& index, size_t track) {
     return stsc != nullptr && TableRuns::ChunkedSamples(*stsc, chunks, Descriptions(index, track)) == samples;
 }
 
-// Every merged list present and of one length in both; each track's tables
-// in a sample table of its own, the sync samples beside the timing they
-// count in.
+// Each track's tables in a sample table of its own, the sync samples
+// beside the timing they count in.
+bool TracksLaidOut(const MovieBoxIndex& index) {
+    if (index.List(BoxList::kStts).size() != TrackCount(index) ||
+        index.List(BoxList::kStco).size() != TrackCount(index) ||
+        index.List(BoxList::kStss).size() > TrackCount(index)) {
+        return false;
+    }
+    const BoxNode* previous = nullptr;
+    for (size_t t = 0; t < TrackCount(index); ++t) {
+        const BoxNode* stbl = index.ParentOf(At(index, BoxList::kStsz, t));
+        if (stbl == previous) return false;
+        previous = stbl;
+        if (index.ParentOf(At(index, BoxList::kStco, t)) != stbl) return false;
+        if (index.ParentOf(At(index, BoxList::kStts, t)) != stbl) return false;
+    }
+    for (size_t t = 0; t < index.List(BoxList::kStss).size(); ++t) {
+        if (index.ParentOf(At(index, BoxList::kStss, t)) != index.ParentOf(At(index, BoxList::kStts, t))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every merged list present and of one length in both.
 bool ShapesMatch(const MovieBoxIndex& a, const MovieBoxIndex& b) {
     for (BoxList kind : kPairedLists) {
         if (a.List(kind).size() != b.List(kind).size()) return false;
@@ -87,30 +109,11 @@ bool ShapesMatch(const MovieBoxIndex& a, const MovieBoxIndex& b) {
     for (BoxList kind : {BoxList::kStsz, BoxList::kStco, BoxList::kStss, BoxList::kStts}) {
         if (a.List(kind).empty()) return false;
     }
-    if (a.List(BoxList::kStts).size() != TrackCount(a) || a.List(BoxList::kStco).size() != TrackCount(a) ||
-        a.List(BoxList::kStss).size() > TrackCount(a)) {
-        return false;
-    }
-    for (const MovieBoxIndex* index : {&a, &b}) {
-        const BoxNode* previous = nullptr;
-        for (size_t t = 0; t < TrackCount(*index); ++t) {
-            const BoxNode* stbl = index->ParentOf(At(*index, BoxList::kStsz, t));
-            if (stbl == previous) return false;
-            previous = stbl;
-            if (index->ParentOf(At(*index, BoxList::kStco, t)) != stbl) return false;
-            if (index->ParentOf(At(*index, BoxList::kStts, t)) != stbl) return false;
-        }
-        for (size_t t = 0; t < index->List(BoxList::kStss).size(); ++t) {
-            if (index->ParentOf(At(*index, BoxList::kStss, t)) != index->ParentOf(At(*index, BoxList::kStts, t))) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return TracksLaidOut(a) && TracksLaidOut(b);
 }
 
 // Every table holds what its counts say, in the one layout the merge knows.
-bool TablesHold(const MovieBoxIndex& index) {
+bool TablesHoldCounts(const MovieBoxIndex& index) {
     for (const char* type : kUnmergedTables) {
         if (ContainsType(index.Root(), type)) return false;
     }
@@ -258,7 +261,11 @@ bool MovieJoiner::HasRecorderDataSection(const MovieBoxIndex& index) {
            BytesEqual(tail->bytes.data(), R::kSectionEndMark, R::kMarkSize);
 }
 
+bool MovieJoiner::TablesHold(const MovieBoxIndex& index) {
+    return TracksLaidOut(index) && TablesHoldCounts(index);
+}
+
 bool MovieJoiner::CanMerge(const MovieBoxIndex& a, const MovieBoxIndex& b) {
-    return LayoutsMatch(a, b) && ShapesMatch(a, b) && TablesHold(a) && TablesHold(b) && TracksMatch(a, b) &&
+    return LayoutsMatch(a, b) && ShapesMatch(a, b) && TablesHoldCounts(a) && TablesHoldCounts(b) && TracksMatch(a, b) &&
            SumsFit(a, b) && ChunksInMediaData(b);
 }
