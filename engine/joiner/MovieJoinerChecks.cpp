@@ -252,12 +252,16 @@ bool MovieJoiner::HasRecorderDataSection(const MovieBoxIndex& index) {
     const BoxNode* section = index.First(BoxList::kUdat);
     if (section == nullptr) return false;
     const uint64_t endMark = R::kFirstEntryOffsetInBody + section->entryBytes;
-    const auto head = MapReaderView(index.Source(), section->sourceOffset, R::kMarkSize, index.FileSize(),
-                                    ViewFailure::kQuiet);
+    const auto head = MapReaderView(index.Source(), section->sourceOffset, R::kFirstEntryOffsetInBody,
+                                    index.FileSize(), ViewFailure::kQuiet);
     const auto tail = MapReaderView(index.Source(), section->sourceOffset + endMark, R::kMarkSize, index.FileSize(),
                                     ViewFailure::kQuiet);
-    return head && tail && head->bytes.size() == R::kMarkSize && tail->bytes.size() == R::kMarkSize &&
-           BytesEqual(head->bytes.data(), R::kSectionStartMark, R::kMarkSize) &&
+    if (!head || !tail || head->bytes.size() != R::kFirstEntryOffsetInBody || tail->bytes.size() != R::kMarkSize) {
+        return false;
+    }
+    // A count that ran past the box was cut: such a section cannot be joined.
+    const uint16_t count = ReadU16BE(head->bytes.data() + R::kEntryCountOffsetInBody);
+    return count == section->entryCount && BytesEqual(head->bytes.data(), R::kSectionStartMark, R::kMarkSize) &&
            BytesEqual(tail->bytes.data(), R::kSectionEndMark, R::kMarkSize);
 }
 

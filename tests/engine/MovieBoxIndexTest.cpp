@@ -9,7 +9,9 @@
 #include "KnownBoxTypes.h"
 #include "MiniRecording.h"
 #include "ReaderTestSupport.h"
+#include "TestRecordings.h"
 #include "format/ByteOrder.h"
+#include "joiner/MovieJoiner.h"
 
 namespace {
 
@@ -232,10 +234,6 @@ TEST_F(MovieBoxIndexTest, SmallBoxesAreLeavesOneLevelDown) {
 TEST_F(MovieBoxIndexTest, MalformedTreesFail) {
     const Bytes ftyp = Box("ftyp", Zeros(8));
     const Bytes mvhd = Box("mvhd", Zeros(100));
-    RecordingRecipe recipe;
-    recipe.entryCount = 2;
-    Bytes countPastBox = MakeDataSectionBox(recipe);
-    WriteU16BE(countPastBox.data() + 40, 3);
     Bytes nested = Box("free", {});
     for (int i = 0; i < 40; ++i) nested = Box("moov", nested);
 
@@ -248,10 +246,58 @@ TEST_F(MovieBoxIndexTest, MalformedTreesFail) {
         {"box past the file", Concat({ftyp, BoxWithSize(0xFFFFFF00u, "free", Zeros(16))})},
         {"stray bytes after the last box", Concat({ftyp, mvhd, Zeros(5)})},
         {"data section too short for its count", Concat({ftyp, Box("udat", Zeros(12))})},
-        {"data section count past its box", Concat({ftyp, countPastBox})},
         {"nested past any movie", Concat({ftyp, nested})},
     };
     for (const auto& [name, file] : cases) EXPECT_EQ(Open(file), nullptr) << name;
+}
+
+// A count that runs past the data section's box (a recording cut short)
+// keeps the entries the box holds; the export still reads the recording,
+// and the joiner refuses its section.
+TEST_F(MovieBoxIndexTest, DataSectionCountPastItsBoxKeepsTheWholeEntries) {
+    MiniRecordingPlan plan;
+    plan.dataSection.entryCount = 20;
+    Bytes file = MakeMiniRecording(plan);
+    const ByteView area = FindDataArea(file);
+    WriteU16BE(file.data() + (area.data() - file.data()) + 26, 25);
+    const auto index = Open(file);
+    ASSERT_NE(index, nullptr);
+    EXPECT_EQ(index->First(BoxList::kUdat)->entryCount, 20u);
+    EXPECT_EQ(index->GetFrameSize(), (uint64_t{360} << 32) | 640);
+    EXPECT_EQ(index->GetFrameCount(), 5);
+    EXPECT_EQ(index->GetFrameRate(), 90000.0f / 3003.0f);
+    SystemTime start;
+    ASSERT_TRUE(index->FindRecordingStartTime(start, FixedOffsetTimeZone()));
+    EXPECT_EQ(start, SystemTimeFromDigits("240102030405"));
+    EXPECT_FALSE(MovieJoiner::HasRecorderDataSection(*index));
+}
+
+// Millions of tiny boxes would cost a view and a node each: past numbers
+// no recording reaches the file is refused.
+TEST_F(MovieBoxIndexTest, TooManyBoxesAreRefused) {
+    const Bytes tiny = Box("free", {});
+    auto many = [&](size_t count) {
+        Bytes boxes;
+        boxes.reserve(count * tiny.size());
+        for (size_t i = 0; i < count; ++i) boxes.insert(boxes.end(), tiny.begin(), tiny.end());
+        return boxes;
+    };
+    const size_t children = MovieBoxIndex::kMostChildrenPerBox;
+    const Bytes ftyp = Box("ftyp", Zeros(8));
+    // A file of so many boxes in all: containers of at most the most children.
+    auto boxesInAll = [&](size_t total) {
+        Bytes file = ftyp;
+        for (size_t left = total - 1; left > 0;) {
+            const size_t inside = std::min(left - 1, children);
+            file = Concat({file, Box("moov", many(inside))});
+            left -= inside + 1;
+        }
+        return file;
+    };
+    EXPECT_NE(Open(Concat({ftyp, Box("moov", many(children))})), nullptr);
+    EXPECT_EQ(Open(Concat({ftyp, Box("moov", many(children + 1))})), nullptr);
+    EXPECT_NE(Open(boxesInAll(MovieBoxIndex::kMostBoxesPerFile)), nullptr);
+    EXPECT_EQ(Open(boxesInAll(MovieBoxIndex::kMostBoxesPerFile + 1)), nullptr);
 }
 
 TEST_F(MovieBoxIndexTest, ModerateNestingIsParsed) {
