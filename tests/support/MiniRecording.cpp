@@ -78,7 +78,9 @@ Bytes SampleEntry(const MiniTrack& t) {
 
 Bytes SampleTable(const MiniTrack& t, uint64_t firstSampleAt) {
     Bytes stsz = Concat({FullBoxHead(), U32(t.uniformSize), U32(SampleCount(t))});
-    for (size_t k = 0; k < t.sampleSizes.size() && t.uniformSize == 0; ++k) stsz = Concat({stsz, U32(t.sampleSizes[k])});
+    for (size_t k = 0; k < t.sampleSizes.size() && t.uniformSize == 0; ++k) {
+        stsz = Concat({stsz, U32(t.sampleSizes[k])});
+    }
     const std::vector<uint32_t> chunkSamples = ChunkSamples(t);
     Bytes stco = Concat({FullBoxHead(), U32(static_cast<uint32_t>(chunkSamples.size()))});
     uint64_t at = firstSampleAt;
