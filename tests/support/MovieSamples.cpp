@@ -79,7 +79,6 @@ bool ReadTrack(Span trak, TrackSamples& track) {
     }
     // Chunks to samples through every run of "stsc".
     const uint32_t chunks = U32(*stco, 4);
-    track.chunkCount = chunks;
     const uint32_t runs = U32(*stsc, 4);
     for (uint32_t r = 0; r < runs && 20 + 12 * r <= stsc->size; ++r) {
         track.chunkRuns.push_back({U32(*stsc, 8 + 12 * r), U32(*stsc, 12 + 12 * r), U32(*stsc, 16 + 12 * r)});

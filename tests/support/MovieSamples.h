@@ -18,7 +18,6 @@ struct TrackSamples {
     std::vector<uint32_t> syncSamples;  // 1-based; empty when there is no "stss"
     std::vector<std::pair<uint32_t, uint32_t>> timing;  // "stts": (samples, delta)
     std::vector<std::array<uint32_t, 3>> chunkRuns;     // "stsc": (first chunk, samples, description)
-    uint32_t chunkCount = 0;
     uint32_t mediaDuration = 0;  // "mdhd"
     uint32_t trackDuration = 0;  // "tkhd"
     uint32_t editDuration = 0;   // first "elst" segment
