@@ -60,6 +60,8 @@ public:
     // The same with the program's own check (UpdateCheckThreadProc).
     bool StartUpdateCheck(const std::wstring& firmwareText);
     bool UpdateCheckStarted() const { return updateCheckStarted_; }
+    // The update thread's handle (null before the check starts).
+    HANDLE UpdateThreadHandle() const { return update_ ? update_->Handle() : nullptr; }
     bool UpdateStopRequested() const { return updateStop_.load() != 0; }
     const std::wstring& FirmwareText() const { return firmwareText_; }
     const OnlineSettings& Settings() const { return settings_; }

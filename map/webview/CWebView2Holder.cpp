@@ -103,6 +103,7 @@ HRESULT CWebView2Holder::OnControllerCompleted(HRESULT, ICoreWebView2Controller*
     }
     controller_ = controller;
     if (FAILED(controller_->get_CoreWebView2(webView_.Put())) || !webView_) {
+        webView_.Reset();
         return E_FAIL;
     }
     return FAILED(OnControllerCreated()) ? E_FAIL : S_OK;
