@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "framework/ComPtr.h"
 #include "map/CInetConnectionAsync.h"
 #include "map/CUpdateDialog.h"
 #include "map/InternetRequest.h"
@@ -51,6 +52,8 @@ std::wstring Widen(const std::string& bytes) {
 }
 
 void RunDialog(const UpdateFinding& finding, const OnlineSettings& settings) {
+    // The shell opens the download pages through COM.
+    const fw::ComApartment com;
     const UpdatePages pages{settings.firmwarePage, settings.viewerPage};
     CUpdateDialog dialog(UpdateMessage(finding, pages), pages);
     if (!dialog.CreateModeless(GetDesktopWindow())) {

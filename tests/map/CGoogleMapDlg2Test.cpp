@@ -104,9 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, WebViewMapWindowFailing, ::testing::Values(
     FailingStep{L"CreateCoreWebView2Controller", false, L"CreateCoreWebView2Controller", false, true},
     FailingStep{L"", true, L"CreateCoreWebView2Controller", true, true},
     FailingStep{L"get_CoreWebView2", false, L"get_CoreWebView2", true, true},
-    FailingStep{L"get_Settings", false, L"get_Settings", true, false},
     FailingStep{L"NavigateToString", false, L"NavigateToString", true, false},
-    FailingStep{L"add_WebMessageReceived", false, L"add_WebMessageReceived", true, false},
     FailingStep{L"add_NavigationStarting", false, L"add_NavigationStarting", true, false}));
 
 }  // namespace

@@ -103,17 +103,6 @@ TEST(UpdateCheck, NewerVersionsShowTheDialogWithItsTwoLinks) {
     EXPECT_FALSE(IsWindow(dialog));
 }
 
-TEST(UpdateCheck, NothingShownWhenNothingIsNewOrTheViewerFileFails) {
-    for (const auto& [viewer, recorder] : {std::pair{Ok("VER:" OSTRILEX_VIEWER_VERSION), L"1.2.3.1"},
-                                           std::pair{LoopbackHttpServer::Response{"HTTP/1.1 500 Oops\r\n\r\n"}, L"1.0"}}) {
-        LoopbackHttpServer server(Files({{kFirmwarePath, Ok("VER:1.2.3.4")}, {kViewerPath, viewer}}));
-        CInetConnectionAsync monitor(Settings(server));
-        ASSERT_TRUE(monitor.StartUpdateCheck(recorder));
-        EXPECT_EQ(WaitForSingleObject(monitor.UpdateThreadHandle(), 10000), WAIT_OBJECT_0) << "the check ends by itself";
-        EXPECT_EQ(UpdateDialog(), nullptr);
-    }
-}
-
 // A server that takes the request and never answers holds the program's
 // end only as long as the fetch may wait.
 TEST(UpdateCheck, ShutdownDuringAFetchThatGetsNoAnswerIsBounded) {

@@ -28,16 +28,12 @@ async function close(context) {
   await context.close();
   fs.rmSync(context.profile, { recursive: true, force: true });
 }
-
 // The program's side as each page reaches it; every call is kept in
 // window.__host.calls as [name, arguments...].
 function installHost(config) {
   const host = window.__host = { online: true, gps: null, grid: null, position: '0', calls: [], listeners: [] };
   Object.assign(host, config.state);
-  const call = (name, result) => function () {
-    host.calls.push([name].concat(Array.from(arguments)));
-    return result();
-  };
+  const call = (name, result) => (...args) => (host.calls.push([name, ...args]), result());
   const api = {
     JS2C_ConnectTest: call('ConnectTest', () => config.kind === '103' ? host.online : (host.online ? 1 : 0)),
     JS2C_GetMapURL: call('GetMapURL', () => config.mapUrl),
@@ -61,28 +57,22 @@ function installHost(config) {
   }
 }
 
+const files = {
+  '/maps/api/js': ['text/javascript; charset=utf-8', path.join(__dirname, 'map-stand-in.js')],
+  '/app/103': ['text/html; charset=utf-8', path.join(pages || '', '103.html')],
+  '/328': ['text/html; charset=utf-16le', path.join(pages || '', '328.html')],
+};
+
 async function answer(route) {
-  const url = new URL(route.request().url());
-  const icon = /^\/app\/PNG\/(\d+)$/.exec(url.pathname);
-  if (url.pathname === '/maps/api/js') {
-    return route.fulfill({ contentType: 'text/javascript; charset=utf-8', path: path.join(__dirname, 'map-stand-in.js') });
-  }
-  if (url.pathname === '/app/103') {
-    return route.fulfill({ contentType: 'text/html; charset=utf-8', path: path.join(pages, '103.html') });
-  }
-  if (url.pathname === '/328') {
-    return route.fulfill({ contentType: 'text/html; charset=utf-16le', path: path.join(pages, '328.html') });
-  }
-  if (icon) {
-    return route.fulfill({ contentType: 'image/png', path: path.join(icons, icon[1] + '.png') });
-  }
-  return route.fulfill({ status: 404, body: '' });
+  const { pathname } = new URL(route.request().url());
+  const icon = /^\/app\/PNG\/(\d+)$/.exec(pathname);
+  const [contentType, file] = icon ? ['image/png', path.join(icons, icon[1] + '.png')] : files[pathname] || [];
+  return file ? route.fulfill({ contentType, path: file }) : route.fulfill({ status: 404, body: '' });
 }
 
 // Waits, with a deadline, until the expression holds in the page.
-async function until(page, expression, arg) {
-  const deadline = Date.now() + 5000;
-  while (!(await page.evaluate(expression, arg))) {
+async function until(page, expression) {
+  for (const deadline = Date.now() + 5000; !(await page.evaluate(expression));) {
     if (Date.now() > deadline) throw new Error('timed out waiting for ' + expression);
     await new Promise((resolve) => setTimeout(resolve, 10));
   }
@@ -103,10 +93,8 @@ async function open(context, kind, state = {}) {
 
 // [lat, lng, time] triples and their count, as the program hands a track.
 function track(points) {
-  const values = [];
-  points.forEach(([lat, lng, time]) => values.push(lat, lng, time));
-  values.push(values.length);
-  return values;
+  const values = points.flat();
+  return values.concat([values.length]);
 }
 
 module.exports = { launch, close, open, until, track, icons, mapUrl };

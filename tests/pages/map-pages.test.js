@@ -88,24 +88,20 @@ test('paused or stopped, the poll moves nothing; the program still can', async (
   await page.close();
 });
 
-test('page 328 asks for the next update at every poll and fills its fields from it', async () => {
+test('page 328 takes its fields from the update it asks for at every poll; at latitude 1000 it only polls', async () => {
   const page = await open(browser, '328');
-  const sends = (await calls(page, 'SetSend')).length;
+  const count = async (name) => (await calls(page, name)).length;
+  const sends = await count('SetSend');
   await update(page, { map_lat: '35.500000', map_lng: '139.700000', map_status: 'pause', val_end: '' });
   await poll(page);
   await poll(page);
-  assert.equal((await calls(page, 'SetSend')).length, sends + 2);
+  assert.equal(await count('SetSend'), sends + 2);
   assert.deepEqual(await page.evaluate(() => ['map_lat', 'map_lng', 'map_status'].map((id) => field(id).value)),
                    ['35.500000', '139.700000', 'pause']);
-  await page.close();
-});
-
-test('with the latitude at 1000 the page tests the connection once, then only polls', async () => {
-  const page = await open(browser, '328');
   await update(page, { map_lat: '1000.000000', map_lng: '0.000000', map_status: '' });
-  const tests = (await calls(page, 'ConnectTest')).length;
+  const tests = await count('ConnectTest');
   for (let i = 0; i < 3; ++i) await poll(page);
-  assert.equal((await calls(page, 'ConnectTest')).length, tests + 1);
+  assert.equal(await count('ConnectTest'), tests + 1);
   await page.close();
 });
 

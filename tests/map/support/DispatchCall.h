@@ -23,17 +23,15 @@ inline HRESULT CallByName(IDispatch* object, const wchar_t* name, std::vector<VA
     return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, result, nullptr, nullptr);
 }
 
+// Numbers as script passes them: integers as VT_I4, others as VT_R8.
 inline VARIANT Int(long value) {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{};
     v.vt = VT_I4;
     v.lVal = value;
     return v;
 }
-
 inline VARIANT Real(double value) {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{};
     v.vt = VT_R8;
     v.dblVal = value;
     return v;

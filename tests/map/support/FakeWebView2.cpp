@@ -1,30 +1,35 @@
 #include "FakeWebView2.h"
 
+#include "framework/ComObject.h"
+
 namespace {
 
 std::wstring Text(LPCWSTR text) { return text != nullptr ? text : L"(null)"; }
 
-class FakeSettings final : public fw::ComObject<FakeSettings, ICoreWebView2Settings> {
+class FakeRuntime final : public fw::ComObject<FakeRuntime, ICoreWebView2Environment, ICoreWebView2Controller,
+                                               ICoreWebView2, ICoreWebView2Settings> {
 public:
-    explicit FakeSettings(std::shared_ptr<WebViewLog> log) : log_(std::move(log)) {}
-    HRESULT STDMETHODCALLTYPE put_IsScriptEnabled(BOOL on) override { return log_->Note(L"script " + std::to_wstring(on)); }
-    HRESULT STDMETHODCALLTYPE put_IsWebMessageEnabled(BOOL on) override {
-        return log_->Note(L"messages " + std::to_wstring(on));
+    explicit FakeRuntime(std::shared_ptr<WebViewLog> log) : log_(std::move(log)) {}
+
+    HRESULT STDMETHODCALLTYPE CreateCoreWebView2Controller(
+        HWND parent, ICoreWebView2CreateCoreWebView2ControllerCompletedHandler* handler) override {
+        if (FAILED(log_->Note(parent != nullptr ? L"CreateCoreWebView2Controller" : L"no parent"))) return E_FAIL;
+        log_->controllerResult = handler->Invoke(S_OK, log_->nullController ? nullptr : this);
+        return S_OK;
     }
+    HRESULT STDMETHODCALLTYPE put_Bounds(RECT r) override {
+        return log_->Note(L"put_Bounds " + std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top));
+    }
+    HRESULT STDMETHODCALLTYPE get_CoreWebView2(ICoreWebView2** webView) override {
+        return Hand(webView, L"get_CoreWebView2");
+    }
+    HRESULT STDMETHODCALLTYPE get_Settings(ICoreWebView2Settings** settings) override {
+        return Hand(settings, L"get_Settings");
+    }
+    HRESULT STDMETHODCALLTYPE put_IsScriptEnabled(BOOL on) override { return log_->Note(L"script " + std::to_wstring(on)); }
+    HRESULT STDMETHODCALLTYPE put_IsWebMessageEnabled(BOOL on) override { return log_->Note(L"messages " + std::to_wstring(on)); }
     HRESULT STDMETHODCALLTYPE put_AreDefaultScriptDialogsEnabled(BOOL on) override {
         return log_->Note(L"dialogs " + std::to_wstring(on));
-    }
-
-private:
-    std::shared_ptr<WebViewLog> log_;
-};
-
-class FakeWebView final : public fw::ComObject<FakeWebView, ICoreWebView2> {
-public:
-    explicit FakeWebView(std::shared_ptr<WebViewLog> log) : log_(std::move(log)) {}
-    HRESULT STDMETHODCALLTYPE get_Settings(ICoreWebView2Settings** settings) override {
-        *settings = FakeSettings::Create(log_).Detach();
-        return log_->Note(L"get_Settings");
     }
     HRESULT STDMETHODCALLTYPE NavigateToString(LPCWSTR html) override {
         log_->page = Text(html);
@@ -36,8 +41,16 @@ public:
         token->value = 7;
         return log_->Note(L"add_NavigationStarting");
     }
+    HRESULT STDMETHODCALLTYPE add_WebMessageReceived(ICoreWebView2WebMessageReceivedEventHandler*,
+                                                     EventRegistrationToken* token) override {
+        token->value = 9;
+        return log_->Note(L"add_WebMessageReceived");
+    }
     HRESULT STDMETHODCALLTYPE remove_NavigationStarting(EventRegistrationToken token) override {
         return log_->Note(L"remove_NavigationStarting " + std::to_wstring(token.value));
+    }
+    HRESULT STDMETHODCALLTYPE remove_WebMessageReceived(EventRegistrationToken token) override {
+        return log_->Note(L"remove_WebMessageReceived " + std::to_wstring(token.value));
     }
     HRESULT STDMETHODCALLTYPE ExecuteScript(LPCWSTR script, ICoreWebView2ExecuteScriptCompletedHandler* done) override {
         done->Invoke(S_OK, L"null");
@@ -46,14 +59,6 @@ public:
     HRESULT STDMETHODCALLTYPE PostWebMessageAsJson(LPCWSTR json) override {
         log_->posted = Text(json);
         return log_->Note(L"PostWebMessageAsJson");
-    }
-    HRESULT STDMETHODCALLTYPE add_WebMessageReceived(ICoreWebView2WebMessageReceivedEventHandler*,
-                                                     EventRegistrationToken* token) override {
-        token->value = 9;
-        return log_->Note(L"add_WebMessageReceived");
-    }
-    HRESULT STDMETHODCALLTYPE remove_WebMessageReceived(EventRegistrationToken token) override {
-        return log_->Note(L"remove_WebMessageReceived " + std::to_wstring(token.value));
     }
     HRESULT STDMETHODCALLTYPE AddHostObjectToScript(LPCWSTR name, VARIANT* object) override {
         log_->hostObject = object->vt == VT_DISPATCH ? object->pdispVal : nullptr;
@@ -64,38 +69,13 @@ public:
     }
 
 private:
-    std::shared_ptr<WebViewLog> log_;
-};
-
-class FakeController final : public fw::ComObject<FakeController, ICoreWebView2Controller> {
-public:
-    explicit FakeController(std::shared_ptr<WebViewLog> log) : log_(std::move(log)) {}
-    HRESULT STDMETHODCALLTYPE put_Bounds(RECT r) override {
-        return log_->Note(L"put_Bounds " + std::to_wstring(r.right - r.left) + L"x" + std::to_wstring(r.bottom - r.top));
-    }
-    HRESULT STDMETHODCALLTYPE get_CoreWebView2(ICoreWebView2** webView) override {
-        *webView = FakeWebView::Create(log_).Detach();
-        return log_->Note(L"get_CoreWebView2");
+    template <class Interface>
+    HRESULT Hand(Interface** out, const wchar_t* call) {
+        AddRef();
+        *out = this;
+        return log_->Note(call);
     }
 
-private:
-    std::shared_ptr<WebViewLog> log_;
-};
-
-class FakeEnvironment final : public fw::ComObject<FakeEnvironment, ICoreWebView2Environment> {
-public:
-    explicit FakeEnvironment(std::shared_ptr<WebViewLog> log) : log_(std::move(log)) {}
-    HRESULT STDMETHODCALLTYPE CreateCoreWebView2Controller(
-        HWND parent, ICoreWebView2CreateCoreWebView2ControllerCompletedHandler* handler) override {
-        if (FAILED(log_->Note(parent != nullptr ? L"CreateCoreWebView2Controller" : L"no parent"))) {
-            return E_FAIL;
-        }
-        const auto controller = FakeController::Create(log_);
-        log_->controllerResult = handler->Invoke(S_OK, log_->nullController ? nullptr : controller.Get());
-        return S_OK;
-    }
-
-private:
     std::shared_ptr<WebViewLog> log_;
 };
 
@@ -103,7 +83,7 @@ private:
 
 HRESULT WebViewLog::Note(const std::wstring& call) {
     calls.push_back(call);
-    return call.compare(0, failing.size(), failing) == 0 && !failing.empty() ? E_FAIL : S_OK;
+    return !failing.empty() && call.compare(0, failing.size(), failing) == 0 ? E_FAIL : S_OK;
 }
 
 CWebView2Holder::EnvironmentCreator FakeWebViewRuntime(std::shared_ptr<WebViewLog> log) {
@@ -116,9 +96,6 @@ CWebView2Holder::EnvironmentCreator FakeWebViewRuntime(std::shared_ptr<WebViewLo
         const HRESULT created = log->Note(L"Create " + Text(folder) + L" '" + Text(userData) + L"' " + Text(version) +
                                           L" sso " + std::to_wstring(singleSignOn));
         CoTaskMemFree(version);
-        if (FAILED(created)) {
-            return E_FAIL;
-        }
-        return handler->Invoke(S_OK, FakeEnvironment::Create(log).Get());
+        return FAILED(created) ? E_FAIL : handler->Invoke(S_OK, FakeRuntime::Create(log).Get());
     };
 }

@@ -4,9 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/ComObject.h"
+#include "framework/ComPtr.h"
 #include "map/webview/CWebView2Holder.h"
-#include "map/webview/WebView2Api.h"
 
 // What the fake web-view runtime was asked, in order ("Name argument"),
 // and what the program handed it.
@@ -23,8 +22,8 @@ struct WebViewLog {
     HRESULT Note(const std::wstring& call);
 };
 
-// The loader's export, answering with a fake environment, controller, web
-// view and settings built from the program's own declarations. The
-// runtime answers at once here (the real one answers later, on the same
+// The loader's export, answering with one fake object that is environment,
+// controller, web view and settings at once, built from the program's own
+// declarations. It answers at once (the real runtime later, on the same
 // thread).
 CWebView2Holder::EnvironmentCreator FakeWebViewRuntime(std::shared_ptr<WebViewLog> log);

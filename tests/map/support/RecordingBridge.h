@@ -19,12 +19,8 @@ public:
     void OnInitHtml() override { Record(L"OnInitHtml()"); }
     OleVariant GetGPSData() override { return Record(L"GetGPSData()"), Track(); }
     OleVariant GetGridData(const std::wstring& grid) override { return Record(L"GetGridData(" + grid + L")"), Track(); }
-    OleString GetMarkName(int32_t kind) override {
-        return Record(L"GetMarkName(" + std::to_wstring(kind) + L")"), OleString(L"text");
-    }
-    OleString GetRcString(int32_t slot) override {
-        return Record(L"GetRcString(" + std::to_wstring(slot) + L")"), OleString(L"text");
-    }
+    OleString GetMarkName(int32_t kind) override { return Record(L"GetMarkName(" + std::to_wstring(kind) + L")"), Text(); }
+    OleString GetRcString(int32_t slot) override { return Record(L"GetRcString(" + std::to_wstring(slot) + L")"), Text(); }
     OleString GetRelJpgNum() override { return Record(L"GetRelJpgNum()"), OleString(L"42"); }
     void DEBLOG(const std::wstring& line) override { Record(L"DEBLOG(" + line + L")"); }
     void OnClickCrashPoint(int32_t ifile, int32_t igrid, int32_t ipos, int32_t valid, double lat, double lng,
@@ -34,10 +30,11 @@ public:
                  direction);
         Record(text);
     }
-    OleString GetMapURL() override { return Record(L"GetMapURL()"), OleString(L"text"); }
+    OleString GetMapURL() override { return Record(L"GetMapURL()"), Text(); }
     HRESULT SetSend() override { return Record(L"SetSend()"), S_OK; }
 
 private:
     void Record(const std::wstring& call) { calls.push_back(call); }
+    static OleString Text() { return OleString(L"text"); }
     static OleVariant Track() { return OleVariant::AdoptArray(SafeArrayCreateVector(VT_VARIANT, 0, 1)); }
 };
