@@ -1,13 +1,29 @@
 #include "PresenterLink.h"
 
-// Until the program's own presenter is built, the renderer keeps its
-// standard one: nothing is attached and there is no gate to set.
+#include "CMFActivate.h"
 
-HRESULT AttachPresenterActivation(IMFActivate*, fw::ComPtr<IMFActivate>& presenterActivation) {
+HRESULT AttachPresenterActivation(IMFActivate* rendererActivate, fw::ComPtr<IMFActivate>& presenterActivation) {
     presenterActivation.Reset();
+    CMFActivate* made = nullptr;
+    HRESULT hr = CMFActivate::CreateInstance(&made);
+    if (FAILED(hr)) return hr;
+    fw::ComPtr<IMFActivate> activation = fw::ComPtr<IMFActivate>::Adopt(made);
+    hr = rendererActivate->SetUnknown(MF_ACTIVATE_CUSTOM_VIDEO_PRESENTER_ACTIVATE, activation.Get());
+    if (FAILED(hr)) return hr;
+    presenterActivation = activation;
     return S_OK;
 }
 
-void SetPresenterOutputGate(IMFActivate*, bool) {}
+EVRCustomPresenter* ActivePresenter(IMFActivate* presenterActivation) {
+    // Only this file makes the activation objects the player holds.
+    return presenterActivation ? static_cast<CMFActivate*>(presenterActivation)->Presenter() : nullptr;
+}
 
-long PresenterObjectsLive() { return 0; }
+void SetPresenterOutputGate(IMFActivate* presenterActivation, bool open) {
+    // The activation object forgets its presenter when it is shut down or
+    // detached: then there is no gate to set.
+    EVRCustomPresenter* presenter = ActivePresenter(presenterActivation);
+    if (presenter != nullptr) presenter->SetOutputGate(open);
+}
+
+long PresenterObjectsLive() { return PresenterObjectsAlive(); }

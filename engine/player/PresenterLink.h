@@ -14,6 +14,12 @@
 // it to the caller, who releases the one it held before.
 HRESULT AttachPresenterActivation(IMFActivate* rendererActivate, fw::ComPtr<IMFActivate>& presenterActivation);
 
+class EVRCustomPresenter;
+
+// The presenter the activation object has made, or null; no reference is
+// added, so it is used only while the activation object is held.
+EVRCustomPresenter* ActivePresenter(IMFActivate* presenterActivation);
+
 // Opens or closes the presenter's output: closed, it lets no new frame out
 // while the player seeks. Nothing when no presenter is active.
 void SetPresenterOutputGate(IMFActivate* presenterActivation, bool open);
