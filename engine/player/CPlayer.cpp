@@ -121,9 +121,17 @@ bool CPlayer::IsCurrentSession(IMFMediaSession* session) const {
     return session != nullptr && session == session_.Get();
 }
 
+void CPlayer::RetiredSession::ShutDown() {
+    // A renderer made for a topology the session never took is shut down
+    // by no one else.
+    if (videoRenderer) videoRenderer->ShutdownObject();
+    if (source) source->Shutdown();
+    if (session) session->Shutdown();
+}
+
 void CPlayer::RetireSessionLocked() {
     if (session_) session_->Close();
-    retired_.push_back(RetiredSession{session_, source_});
+    retired_.push_back(RetiredSession{session_, source_, videoRenderer_});
     session_.Reset();
     source_.Reset();
 }
@@ -143,8 +151,7 @@ void CPlayer::OnRetiredSessionEvent(IMFMediaSession* session, MediaEventType typ
             break;
         }
     }
-    if (closed.source) closed.source->Shutdown();
-    if (closed.session) closed.session->Shutdown();
+    closed.ShutDown();
 }
 
 void CPlayer::ShutDownRetired() {
@@ -153,10 +160,7 @@ void CPlayer::ShutDownRetired() {
         std::lock_guard<std::mutex> hold(lock_);
         retired.swap(retired_);
     }
-    for (RetiredSession& old : retired) {
-        if (old.source) old.source->Shutdown();
-        if (old.session) old.session->Shutdown();
-    }
+    for (RetiredSession& old : retired) old.ShutDown();
 }
 
 void CPlayer::ReleaseServices() {
@@ -188,23 +192,21 @@ void CPlayer::WaitDispatchingSent(HANDLE event, DWORD timeoutMs) {
 }
 
 HRESULT CPlayer::CloseSession() {
-    fw::ComPtr<IMFMediaSession> session;
-    fw::ComPtr<IMFMediaSource> source;
+    RetiredSession current;
     {
         std::lock_guard<std::mutex> hold(lock_);
         displayControl_.Reset();
-        session = session_;
-        source = source_;
+        // The session shuts its renderers down itself.
+        current = RetiredSession{session_, source_, fw::ComPtr<IMFActivate>()};
         pendingResolver_.Reset();
     }
     HRESULT hr = S_OK;
-    if (session) {
+    if (current.session) {
         state_ = PlayerState::Closing;
         ResetEvent(closeEvent_.Get());
-        hr = session->Close();
+        hr = current.session->Close();
         if (SUCCEEDED(hr)) WaitForClose();
-        if (source) source->Shutdown();
-        session->Shutdown();
+        current.ShutDown();
     }
     StopEndWatch();
     {
@@ -240,6 +242,11 @@ fw::ComPtr<IMFPresentationClock> CPlayer::Clock() const {
 fw::ComPtr<IMFRateControl> CPlayer::RateControl() const {
     std::lock_guard<std::mutex> hold(lock_);
     return rateControl_;
+}
+
+fw::ComPtr<IMFActivate> CPlayer::PresenterActivation() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return presenterActivation_;
 }
 
 fw::ComPtr<IMFVideoMixerBitmap> CPlayer::MixerBitmap() const {

@@ -81,6 +81,8 @@ public:
     fw::ComPtr<IMFPresentationClock> Clock() const;
     fw::ComPtr<IMFRateControl> RateControl() const;
     fw::ComPtr<IMFVideoMixerBitmap> MixerBitmap() const;
+    // The activation object of the program's presenter, for its statistics.
+    fw::ComPtr<IMFActivate> PresenterActivation() const;
     // The movie's length in 100-ns units (0 when the source does not tell);
     // false without a source.
     bool ReadDuration(int64_t& duration) const;
@@ -89,6 +91,8 @@ private:
     struct RetiredSession {
         fw::ComPtr<IMFMediaSession> session;
         fw::ComPtr<IMFMediaSource> source;
+        fw::ComPtr<IMFActivate> videoRenderer;
+        void ShutDown();
     };
 
     CPlayer(HWND videoWindow, HWND eventWindow);

@@ -1,4 +1,3 @@
-#include <cstdio>
 // Starting, pausing, stopping and seeking the session, the volume, and the
 // watch for the end of the movie.
 
@@ -42,9 +41,7 @@ HRESULT CPlayer::AwaitCommand(MediaEventType completion, const std::function<HRE
         awaitedEvent_ = MEUnknown;
         return hr;
     }
-    ULONGLONG t0 = GetTickCount64();
     WaitDispatchingSent(commandDone_.Get(), kCommandWaitMs);
-    fprintf(stderr, "TRACE command %lu waited %llu (left %lu)\n", (unsigned long)completion, GetTickCount64() - t0, (unsigned long)awaitedEvent_.load());
     awaitedEvent_ = MEUnknown;
     return hr;
 }

@@ -1,4 +1,3 @@
-#include <cstdio>
 // The session's events, on Media Foundation work-queue threads.
 
 #include "CPlayer.h"
@@ -59,7 +58,6 @@ STDMETHODIMP CPlayer::Invoke(IMFAsyncResult* result) {
         return S_OK;
     }
     if (FAILED(session->BeginGetEvent(this, session.Get()))) return S_OK;
-    { HRESULT st=0; event->GetStatus(&st); fprintf(stderr, "TRACE event %lu status %lx\n", (unsigned long)type, (unsigned long)st); }
     OnCommandCompleted(type);
     if (state_ == PlayerState::Closing) return S_OK;
 

@@ -4,6 +4,7 @@
 #include "CPlayer.h"
 
 #include "PresenterLink.h"
+#include "RendererStreamProxy.h"
 
 namespace {
 
@@ -12,6 +13,24 @@ HRESULT MajorTypeOf(IMFStreamDescriptor* stream, GUID& major) {
     HRESULT hr = stream->GetMediaTypeHandler(handler.Put());
     if (FAILED(hr)) return hr;
     return handler->GetMajorType(&major);
+}
+
+bool IsVideo(IMFStreamDescriptor* stream) {
+    GUID major = GUID_NULL;
+    return SUCCEEDED(MajorTypeOf(stream, major)) && major == MFMediaType_Video;
+}
+
+// The renderer made now and its stream, offering Wine's session no sample
+// allocator (see RendererStreamProxy).
+HRESULT WineVideoStream(IMFActivate* renderer, fw::ComPtr<IUnknown>& stream) {
+    fw::ComPtr<IMFMediaSink> sink;
+    HRESULT hr = renderer->ActivateObject(__uuidof(IMFMediaSink), reinterpret_cast<void**>(sink.Put()));
+    if (FAILED(hr)) return hr;
+    IMFStreamSink* proxy = nullptr;
+    hr = RendererStreamProxy::Create(sink.Get(), &proxy);
+    if (FAILED(hr)) return hr;
+    stream = fw::ComPtr<IUnknown>::Adopt(proxy);
+    return S_OK;
 }
 
 // Wine's source offers decoded video, first as a type its video renderer
@@ -112,9 +131,11 @@ HRESULT CPlayer::AddBranchToPartialTopology(IMFTopology* topology, IMFMediaSourc
     if (FAILED(hr = sourceNode->SetUnknown(MF_TOPONODE_STREAM_DESCRIPTOR, stream.Get()))) return hr;
     if (FAILED(hr = topology->AddNode(sourceNode.Get()))) return hr;
 
+    fw::ComPtr<IUnknown> sinkObject(sink.Get());
+    if (underWine_ && IsVideo(stream.Get()) && FAILED(hr = WineVideoStream(sink.Get(), sinkObject))) return hr;
     fw::ComPtr<IMFTopologyNode> outputNode;
     if (FAILED(hr = MFCreateTopologyNode(MF_TOPOLOGY_OUTPUT_NODE, outputNode.Put()))) return hr;
-    if (FAILED(hr = outputNode->SetObject(sink.Get()))) return hr;
+    if (FAILED(hr = outputNode->SetObject(sinkObject.Get()))) return hr;
     if (FAILED(hr = outputNode->SetUINT32(MF_TOPONODE_STREAMID, 0))) return hr;
     if (FAILED(hr = outputNode->SetUINT32(MF_TOPONODE_NOSHUTDOWN_ON_REMOVE, FALSE))) return hr;
     if (FAILED(hr = topology->AddNode(outputNode.Get()))) return hr;

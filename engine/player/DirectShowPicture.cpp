@@ -85,7 +85,7 @@ bool DirectShowBackend::ShowOverlayText(const wchar_t* text, HFONT__* font, cons
     if (!vmr9_ || FAILED(vmr9_->QueryInterface(IID_IVMRMixerBitmap9, reinterpret_cast<void**>(mixer.Put())))) {
         return false;
     }
-    const NormalizedRect place = OverlayDestination(size, clientWidth, clientHeight);
+    const OverlayPlace place = OverlayDestination(size, clientWidth, clientHeight);
     VMR9AlphaBitmap bitmap{};
     bitmap.dwFlags = VMR9AlphaBitmap_hDC | VMR9AlphaBitmap_SrcColorKey;
     bitmap.hdc = overlay_.Dc();

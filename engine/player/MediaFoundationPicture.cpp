@@ -72,7 +72,7 @@ bool MediaFoundationBackend::ShowOverlayText(const wchar_t* text, HFONT__* font,
     if (!mixer) return false;
     mixer->ClearAlphaBitmap();
     if (overlay_.Dc() == nullptr) return false;
-    const NormalizedRect place = OverlayDestination(size, clientWidth, clientHeight);
+    const OverlayPlace place = OverlayDestination(size, clientWidth, clientHeight);
     MFVideoAlphaBitmap bitmap{};
     bitmap.GetBitmapFromDC = TRUE;
     bitmap.bitmap.hdc = overlay_.Dc();

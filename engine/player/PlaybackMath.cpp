@@ -103,7 +103,7 @@ bool ScaleOverlay(int32_t clientWidth, int32_t clientHeight, int32_t videoWidth,
     return true;
 }
 
-NormalizedRect OverlayDestination(const OverlaySize& size, int32_t clientWidth, int32_t clientHeight) {
+OverlayPlace OverlayDestination(const OverlaySize& size, int32_t clientWidth, int32_t clientHeight) {
     return {1.0f - static_cast<float>(size.width) / static_cast<float>(clientWidth),
             1.0f - static_cast<float>(size.height) / static_cast<float>(clientHeight), 1.0f, 1.0f};
 }

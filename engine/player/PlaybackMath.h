@@ -57,7 +57,7 @@ bool ScaleOverlay(int32_t clientWidth, int32_t clientHeight, int32_t videoWidth,
                   OverlaySize& size);
 
 // A rectangle in coordinates normalised to the window (0..1).
-struct NormalizedRect {
+struct OverlayPlace {
     float left, top, right, bottom;
 };
-NormalizedRect OverlayDestination(const OverlaySize& size, int32_t clientWidth, int32_t clientHeight);
+OverlayPlace OverlayDestination(const OverlaySize& size, int32_t clientWidth, int32_t clientHeight);

@@ -94,7 +94,7 @@ TEST(PlaybackMath, OverlaySitsInTheBottomRightCorner) {
     ASSERT_TRUE(ScaleOverlay(640, 480, 1280, 720, false, size));
     EXPECT_EQ(size.width, 150);
     EXPECT_EQ(size.height, 60);
-    const NormalizedRect place = OverlayDestination(size, 640, 480);
+    const OverlayPlace place = OverlayDestination(size, 640, 480);
     EXPECT_FLOAT_EQ(place.left, 1.0f - 150.0f / 640.0f);
     EXPECT_FLOAT_EQ(place.top, 1.0f - 60.0f / 480.0f);
     EXPECT_EQ(place.right, 1.0f);
