@@ -4,6 +4,7 @@
 #include "app/MapWindowStandIn.h"
 #include "app/PanelStandIn.h"
 #include "app/WebViewRuntime.h"
+#include "browser/CSourceOpenDlg.h"
 
 namespace {
 
@@ -30,5 +31,12 @@ MainWindowSeams ProductSeams() {
     };
     seams.webViewRuntimeInstalled = IsWebViewRuntimeInstalled;
     seams.timers = std::make_shared<WindowTimers>();
+    seams.chooseSource = [](HWND owner) -> std::optional<ChosenSource> {
+        CSourceOpenDlg dialog;
+        if (dialog.DoModal(owner) != IDOK) {
+            return std::nullopt;
+        }
+        return ChosenSource{dialog.Kind(), dialog.ChosenPath()};
+    };
     return seams;
 }

@@ -38,6 +38,8 @@ public:
     // Texts of the last tracked menu's items, by position; "-" for a
     // separator, "(grey)" appended to a greyed item.
     std::vector<std::wstring> LastMenu() const;
+    // The command ids of the last tracked menu's items; 0 for a separator.
+    std::vector<UINT> LastMenuIds() const;
 
     int ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) override;
     fw::FolderChoice ChooseFolder(HWND owner, const std::wstring& title, const std::wstring& startFolder) override;
@@ -54,6 +56,7 @@ private:
     std::vector<FolderRequest> folderRequests_;
     std::vector<fw::FileRequest> fileRequests_;
     std::vector<std::wstring> lastMenu_;
+    std::vector<UINT> lastMenuIds_;
 };
 
 }  // namespace testing_support
