@@ -35,6 +35,10 @@ public:
     static const CSkinSliderCtrl& SeekSlider(const CkadomirDlg& d) { return d.seekSlider_; }
     static CSkinSliderCtrl& SeekSlider(CkadomirDlg& d) { return d.seekSlider_; }
     static void SetBusy(CkadomirDlg& d, int busy) { d.busy_ = busy; }
+    static void SetLayout(CkadomirDlg& d, int sizeMode, int fullScreen) {
+        d.sizeMode_ = sizeMode;
+        d.fullScreen_ = fullScreen;
+    }
     static void SetZoomMode(CkadomirDlg& d, int on) { d.SetZoomMode(on); }
     static bool HoldsLocks(const CkadomirDlg& d) { return d.clipListLock_.Valid() && d.eventMarkerLock_.Valid(); }
 };

@@ -99,13 +99,14 @@ void MainWindowTest::Start(MainWindowSeams seams) {
     UpdateWindow(Window());
 }
 
-void MainWindowTest::UseSourceFolder(const TempFolder& source, std::initializer_list<const char*> recordings) {
+void MainWindowTest::UseSourceFolder(const std::wstring& folder, std::initializer_list<const char*> recordings) {
+    CreateDirectoryW(folder.c_str(), nullptr);
     for (const char* name : recordings) {
-        const std::wstring target = source.File(std::wstring(name, name + strlen(name)));
+        const std::wstring target = folder + L"\\" + std::wstring(name, name + strlen(name));
         ASSERT_TRUE(CopyFileW(TestRecordingPath(name).wstring().c_str(), target.c_str(), FALSE)) << name;
     }
     WriteSetting(L"SOURCE", L"SELECT", L"FOLDER");
-    WriteSetting(L"SOURCE", L"FOLDER", source.Path().c_str());
+    WriteSetting(L"SOURCE", L"FOLDER", folder.c_str());
 }
 
 bool MainWindowTest::OpenChosenClip() {

@@ -51,7 +51,7 @@ protected:
 
     // A folder of standard recordings that the settings name as the source,
     // so the window lists it at start.
-    void UseSourceFolder(const TempFolder& source, std::initializer_list<const char*> recordings);
+    void UseSourceFolder(const std::wstring& folder, std::initializer_list<const char*> recordings);
     void Fire(UINT_PTR timer) const { SendMessageW(Window(), WM_TIMER, timer, 0); }
     bool Armed(UINT_PTR timer) const { return timers_->Armed(timer); }
     // Fires the deferred opening and waits for the clip's data to arrive.

@@ -79,6 +79,11 @@ std::vector<UINT> ScriptedPrompts::LastMenuIds() const {
     return lastMenuIds_;
 }
 
+size_t ScriptedPrompts::MenusTracked() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return menusTracked_;
+}
+
 int ScriptedPrompts::ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) {
     std::lock_guard<std::mutex> lock(mutex_);
     messages_.push_back({owner, text, caption, type});
@@ -99,6 +104,7 @@ std::optional<std::wstring> ScriptedPrompts::ChooseFile(HWND, const fw::FileRequ
 
 BOOL ScriptedPrompts::TrackMenu(HMENU menu, UINT, POINT, HWND owner) {
     std::lock_guard<std::mutex> lock(mutex_);
+    ++menusTracked_;
     lastMenu_.clear();
     lastMenuIds_.clear();
     for (int position = 0; position < GetMenuItemCount(menu); ++position) {

@@ -1,0 +1,248 @@
+// Playback in the main window, over the fake engine: the tick, seeking by
+// the slider and from the map page, the commands and their guards, and
+// the video context menu in every state.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/MainWindowMessages.h"
+#include "map/MapMessages.h"
+#include "support/CkadomirDlgTestAccess.h"
+#include "support/MainWindowFixture.h"
+#include "support/MessagePump.h"
+#include "ui/controls/CSkinSliderCtrl.h"
+#include "ui/core/UiTextTable.h"
+
+namespace {
+
+using Access = CkadomirDlgTestAccess;
+
+class MainWindowPlayback : public testing_support::MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        engine.frameCount = 300;
+        engine.frameDuration = 33.3667f;
+    }
+    // The first of two recordings open and playing.
+    void StartPlaying() {
+        UseSourceFolder(samples.Path(), {"2401020304_A001.MOV", "2401020312_G002.MOV"});
+        Start();
+        ASSERT_TRUE(OpenChosenClip());
+        Command(38002);
+        ASSERT_EQ(block.EnginePlayState, PlayState::kPlaying);
+    }
+    void Command(UINT id) const { SendMessageW(Window(), WM_COMMAND, id, 0); }
+    void Tick(int32_t position) {
+        engine.currentFrame = position;
+        Fire(100);
+    }
+    int Shown() const { return Access::SeekSlider(*dialog).position; }
+    // The engine's commands after a mark in the log, without the volume
+    // and overlay refreshes that accompany many of them.
+    std::vector<std::string> Since(const std::string& mark) const {
+        std::vector<std::string> calls = engine.CallsFrom(mark);
+        calls.erase(calls.begin());
+        calls.erase(std::remove_if(calls.begin(), calls.end(),
+                                   [](const std::string& c) { return c.rfind("SetVolume", 0) == 0 || c.rfind("Draw", 0) == 0; }),
+                    calls.end());
+        return calls;
+    }
+    PlayerEngine& block = ThePlayerEngine();
+    testing_support::TempFolder samples;
+};
+
+TEST_F(MainWindowPlayback, TheTickFollowsThePositionAndSwitchesTheControlsOffNearTheEnd) {
+    StartPlaying();
+    Tick(100);
+    EXPECT_EQ(Shown(), 100);
+    Tick(285);
+    EXPECT_EQ(Access::NearEndControlsOff(*dialog), 1);
+    EXPECT_FALSE(IsWindowEnabled(Child(38002)));
+    // Commands wait until the clip has ended.
+    Command(38002);
+    EXPECT_EQ(block.EnginePlayState, PlayState::kPlaying);
+    // A seek back out of the margin gives the controls back.
+    Tick(120);
+    EXPECT_EQ(Access::NearEndControlsOff(*dialog), 0);
+    EXPECT_TRUE(IsWindowEnabled(Child(38002)));
+}
+
+TEST_F(MainWindowPlayback, AnEventPointOfTheMapIsSoughtWithinTheClipAndTheTickWaitsForIt) {
+    UseSourceFolder(samples.Path(), {"2401020304_A001.MOV"});
+    engine.postReady = false;
+    Start();
+    Fire(101);
+    // The clip's data are not in yet: the page's frame is not sought.
+    SendMessageW(Window(), WM_APP_MAP_CRASH_CLICK, 0, 10);
+    EXPECT_FALSE(engine.Called("JumpToFrame"));
+    PostMessageW(Child(1000), WM_PLAYER_READY, 0, 0);
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return Access::ClipOpen(*dialog) != 0; }));
+
+    SendMessageW(Window(), WM_APP_MAP_CRASH_CLICK, 0, 5000);
+    EXPECT_TRUE(engine.Called("JumpToFrame 280"));
+    EXPECT_EQ(Shown(), 299);
+    SendMessageW(Window(), WM_APP_MAP_CRASH_CLICK, 0, -7);
+    EXPECT_TRUE(engine.Called("JumpToFrame 0"));
+
+    SendMessageW(Window(), WM_APP_MAP_CRASH_CLICK, 0, 250);
+    Command(38002);
+    Tick(100);  // the engine has not got there yet
+    EXPECT_EQ(Shown(), 250);
+    Tick(240);
+    EXPECT_EQ(Shown(), 240);
+    EXPECT_EQ(Access::PendingSeek(*dialog), -1);
+}
+
+TEST_F(MainWindowPlayback, TheSeekSliderSeeksAtOnceBesideItsThumbAndOnReleaseFromIt) {
+    StartPlaying();
+    CSkinSliderCtrl& slider = Access::SeekSlider(*dialog);
+    slider.offThumb = 1;
+    engine.Log("beside");
+    SendMessageW(Window(), WM_APP_SLIDER_PRESSED, 38100, 150);
+    EXPECT_EQ(Since("beside"), (std::vector<std::string>{"Pause", "JumpToFrame 150", "Play"}));
+
+    slider.offThumb = 0;
+    engine.Log("drag");
+    SendMessageW(Window(), WM_APP_SLIDER_PRESSED, 38100, 150);
+    SendMessageW(Window(), WM_APP_SLIDER_MOVED, 38100, 200);
+    EXPECT_EQ(Since("drag"), std::vector<std::string>{"Pause"});
+    EXPECT_EQ(Shown(), 200);
+    SendMessageW(Window(), WM_APP_SLIDER_RELEASED, 38100, 210);
+    EXPECT_EQ(Since("drag"), (std::vector<std::string>{"Pause", "JumpToFrame 210", "Play"}));
+
+    // While an opening is under way the slider does nothing.
+    Access::SetBusy(*dialog, 1);
+    engine.Log("busy");
+    for (UINT message : {WM_APP_SLIDER_PRESSED, WM_APP_SLIDER_MOVED, WM_APP_SLIDER_RELEASED}) {
+        SendMessageW(Window(), message, 38100, 20);
+    }
+    EXPECT_TRUE(Since("busy").empty());
+}
+
+TEST_F(MainWindowPlayback, PausingAtDoubleSpeedReturnsToNormalAndSeeksThePausedFrame) {
+    StartPlaying();
+    Command(38004);
+    ASSERT_EQ(block.EngineSpeedIndex, 2);
+    engine.currentFrame = 77;
+    engine.Log("pause");
+    Command(38002);
+    EXPECT_EQ(Since("pause"), (std::vector<std::string>{"SetSpeed 1", "Pause", "SeekToFrame 77"}));
+    EXPECT_EQ(block.EnginePlayState, PlayState::kPaused);
+}
+
+TEST_F(MainWindowPlayback, PreviousOnTheFirstClipStartsItOverAndOnTheSecondChoosesTheFirst) {
+    StartPlaying();
+    engine.Log("previous");
+    Command(38001);
+    const std::vector<std::string> calls = Since("previous");
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "JumpToFrame 0"), calls.end());
+    EXPECT_EQ(Access::CurrentClip(*dialog), 0);
+    EXPECT_FALSE(Armed(101));
+
+    ClickRow(1);
+    ASSERT_TRUE(OpenChosenClip());
+    Command(38001);
+    EXPECT_EQ(Access::CurrentClip(*dialog), 0);
+    EXPECT_TRUE(Armed(101));
+}
+
+TEST_F(MainWindowPlayback, StopWhileAJobRunsEndsTheJobOnly) {
+    StartPlaying();
+    dialog->StartWorker([](CkadomirDlg& owner) {
+        while (owner.WorkerRunning()) Sleep(5);
+        return 0u;
+    });
+    EXPECT_TRUE(IsWindowEnabled(Child(38000)));
+    Command(38000);
+    EXPECT_FALSE(dialog->WorkerRunning());
+    EXPECT_EQ(block.EnginePlayState, PlayState::kPlaying);
+}
+
+TEST_F(MainWindowPlayback, FilterIdsWithoutAButtonAndACancelledSourceDialog) {
+    UseSourceFolder(samples.Path(), {"2401020304_A001.MOV"});
+    MainWindowSeams seams = Seams();
+    seams.chooseSource = [](HWND) { return std::optional<ChosenSource>(); };
+    Start(std::move(seams));
+    Command(38705);
+    EXPECT_EQ(ListView_GetItemCount(Child(1001)), 1);
+    Command(38009);
+    EXPECT_EQ(ListView_GetItemCount(Child(1001)), 0);
+    EXPECT_EQ(Access::NoSource(*dialog), 1);
+    EXPECT_TRUE(IsWindowEnabled(Child(38009)));
+}
+
+// The menu's items as "id text", "-" for a separator, "(grey)" appended.
+std::vector<std::wstring> MenuItems(const testing_support::ScriptedPrompts& prompts) {
+    const std::vector<std::wstring> texts = prompts.LastMenu();
+    const std::vector<UINT> ids = prompts.LastMenuIds();
+    std::vector<std::wstring> items;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        items.push_back(ids[i] == 0 ? texts[i] : std::to_wstring(ids[i]) + L" " + texts[i]);
+    }
+    return items;
+}
+
+std::wstring Item(UINT id, int slot, bool grey = false) {
+    return std::to_wstring(id) + L" " + UiText(slot) + (grey ? L"(grey)" : L"");
+}
+
+TEST_F(MainWindowPlayback, TheVideoMenuOffersWhatTheStateAllows) {
+    struct Case {
+        const char* name;
+        uint32_t state;
+        int32_t speed;
+        uint32_t keepAspect;
+        int fullScreen;
+        int sizeMode;
+        std::vector<std::wstring> items;
+    };
+    const std::wstring sep = L"-";
+    const Case cases[] = {
+        {"nothing open", 0, 1, 0, 0, 0, {Item(38011, 87), sep, Item(38009, 84)}},
+        {"nothing open, large", 0, 1, 0, 0, 2, {Item(38011, 87)}},
+        {"stopped", 1, 1, 0, 0, 0, {Item(38002, 86), sep, Item(38006, 89), Item(38011, 87), sep, Item(38009, 84)}},
+        {"stopped, full screen", 1, 1, 1, 1, 0, {Item(38002, 86), Item(38200, 92)}},
+        {"stopped, full screen, odd aspect", 1, 1, 5, 1, 0, {Item(38002, 86)}},
+        {"playing x4", 2, 4, 0, 0, 2,
+         {Item(38002, 85), Item(38000, 90), Item(38004, 82, true), Item(38003, 88), sep, Item(38006, 89),
+          Item(38011, 87)}},
+        {"playing slow, full screen", 2, -2, 0, 1, 0,
+         {Item(38002, 85), Item(38000, 90), Item(38004, 82), Item(38003, 88, true), Item(38200, 91)}},
+        {"paused", 3, 1, 0, 0, 0,
+         {Item(38002, 86), Item(38000, 90), Item(38004, 82, true), Item(38003, 88, true), sep, Item(38006, 89),
+          Item(38011, 87), sep, Item(38009, 84)}},
+    };
+    Start();
+    for (const Case& c : cases) {
+        block.EnginePlayState = c.state;
+        block.EngineSpeedIndex = c.speed;
+        block.keepAspect = c.keepAspect;
+        Access::SetLayout(*dialog, c.sizeMode, c.fullScreen);
+        dialog->OnVideoContextMenu({10, 10}, Child(1000));
+        EXPECT_EQ(MenuItems(prompts), c.items) << c.name;
+    }
+    // No menu for a state the engine never has, while an opening is under
+    // way, or near the clip's end.
+    const auto tracked = [&](uint32_t state, int busy, int32_t position) {
+        block.EnginePlayState = state;
+        Access::SetBusy(*dialog, busy);
+        engine.currentFrame = position;
+        const size_t before = prompts.MenusTracked();
+        dialog->OnVideoContextMenu({10, 10}, Child(1000));
+        return prompts.MenusTracked() > before;
+    };
+    EXPECT_FALSE(tracked(7, 0, 0));
+    EXPECT_FALSE(tracked(1, 1, 0));
+    EXPECT_FALSE(tracked(2, 0, 290));
+    EXPECT_TRUE(tracked(2, 0, 100));
+}
+
+}  // namespace
