@@ -30,27 +30,10 @@ constexpr const char* kThird = "2401020320_M003.MOV";
 
 class MainWindowClip : public testing_support::MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        engine.frameCount = 300;
-        engine.frameDuration = 33.3667f;
-    }
     void StartOnThree() {
-        UseSourceFolder(samples.Path(), {kFirst, kSecond, kThird});
+        UseSourceFolder(Samples(), {kFirst, kSecond, kThird});
         Start();
     }
-    // The log lines of one entry, in order.
-    std::vector<std::string> Lines(const std::string& entry) const {
-        std::vector<std::string> lines;
-        for (const std::string& call : engine.Calls()) {
-            if (call.rfind(entry, 0) == 0) lines.push_back(call);
-        }
-        return lines;
-    }
-    void PostToVideo(UINT message) const { PostMessageW(Child(1000), message, 0, 0); }
-    void Command(UINT id) const { SendMessageW(Window(), WM_COMMAND, id, 0); }
-    PlayerEngine& block = ThePlayerEngine();
-    testing_support::TempFolder samples;
 };
 
 TEST_F(MainWindowClip, AChosenRowOpensAndItsDataAreLoadedOnce) {
@@ -62,7 +45,7 @@ TEST_F(MainWindowClip, AChosenRowOpensAndItsDataAreLoadedOnce) {
     ASSERT_GE(open - calls.begin(), 2);
     EXPECT_EQ(*(open - 2), "UnloadClipData");
     EXPECT_EQ(*(open - 1), "CloseMovie");
-    EXPECT_EQ(Lines("LoadClipData"), std::vector<std::string>{std::string("LoadClipData ") + kFirst});
+    EXPECT_EQ(engine.Lines("LoadClipData"), std::vector<std::string>{std::string("LoadClipData ") + kFirst});
     EXPECT_EQ(Access::Busy(*dialog), 0);
     EXPECT_TRUE(Armed(100));
     EXPECT_FALSE(Armed(102));
@@ -71,8 +54,8 @@ TEST_F(MainWindowClip, AChosenRowOpensAndItsDataAreLoadedOnce) {
     EXPECT_FALSE(block.ShownClipReader.Records()->gsensor.empty());
 
     // A second report of loaded data changes nothing.
-    SendMessageW(Window(), WM_APP_CLIP_DATA_LOADED, 0, 1);
-    EXPECT_EQ(Lines("LoadClipData").size(), 1u);
+    Send(WM_APP_CLIP_DATA_LOADED, 0, 1);
+    EXPECT_EQ(engine.Lines("LoadClipData").size(), 1u);
 }
 
 TEST_F(MainWindowClip, AFailedOpeningIsReportedAndHandsTheWindowBack) {
@@ -104,7 +87,7 @@ TEST_F(MainWindowClip, TheWatchdogFreesAWindowWhosePlayerNeverReportsReady) {
     engine.postReady = true;
     ClickRow(2);
     ASSERT_TRUE(OpenChosenClip());
-    EXPECT_EQ(Lines("LoadClipData"), std::vector<std::string>{std::string("LoadClipData ") + kThird});
+    EXPECT_EQ(engine.Lines("LoadClipData"), std::vector<std::string>{std::string("LoadClipData ") + kThird});
 }
 
 TEST_F(MainWindowClip, ARowChosenWhileAnOpeningWaitsIsOpenedInsteadOfLoadedOverIt) {
@@ -117,13 +100,13 @@ TEST_F(MainWindowClip, ARowChosenWhileAnOpeningWaitsIsOpenedInsteadOfLoadedOverI
     // The late ready report of the first clip opens the chosen one.
     PostToVideo(WM_PLAYER_READY);
     PumpPending();
-    EXPECT_TRUE(Lines("LoadClipData").empty());
+    EXPECT_TRUE(engine.Lines("LoadClipData").empty());
     EXPECT_TRUE(Armed(101));
 
     engine.postReady = true;
     ASSERT_TRUE(OpenChosenClip());
-    EXPECT_EQ(Lines("OpenMovie").back(), std::string("OpenMovie ") + kSecond);
-    EXPECT_EQ(Lines("LoadClipData"), std::vector<std::string>{std::string("LoadClipData ") + kSecond});
+    EXPECT_EQ(engine.Lines("OpenMovie").back(), std::string("OpenMovie ") + kSecond);
+    EXPECT_EQ(engine.Lines("LoadClipData"), std::vector<std::string>{std::string("LoadClipData ") + kSecond});
 }
 
 TEST_F(MainWindowClip, ALateEndReportDoesNotSkipTheRowJustChosen) {
@@ -134,16 +117,17 @@ TEST_F(MainWindowClip, ALateEndReportDoesNotSkipTheRowJustChosen) {
     PumpPending();
     EXPECT_EQ(Access::CurrentClip(*dialog), 1);
     ASSERT_TRUE(OpenChosenClip());
-    EXPECT_EQ(Lines("OpenMovie").back(), std::string("OpenMovie ") + kSecond);
+    EXPECT_EQ(engine.Lines("OpenMovie").back(), std::string("OpenMovie ") + kSecond);
 }
 
 TEST_F(MainWindowClip, AtItsEndTheNextClipPlaysOnFromItsPreloadedData) {
     StartOnThree();
     ASSERT_TRUE(OpenChosenClip());
     ASSERT_TRUE(PumpUntil([&] { return block.PreloadReader.parsedFlag == 1; }));
-    ASSERT_EQ(block.PreloadReader.PendingPath(), samples.File(L"2401020312_G002.MOV"));
+    const std::wstring second = Samples() + L"\\2401020312_G002.MOV";
+    ASSERT_EQ(block.PreloadReader.PendingPath(), second);
     // The data can only come from the pre-load now.
-    ASSERT_TRUE(MoveFileW(samples.File(L"2401020312_G002.MOV").c_str(), samples.File(L"gone").c_str()));
+    ASSERT_TRUE(MoveFileW(second.c_str(), (Samples() + L"\\gone").c_str()));
     Command(38002);
     ASSERT_EQ(block.EnginePlayState, PlayState::kPlaying);
 
@@ -160,9 +144,10 @@ TEST_F(MainWindowClip, AtItsEndTheNextClipPlaysOnFromItsPreloadedData) {
 }
 
 TEST_F(MainWindowClip, TheEndOfAFoldersListOpensTheNextFolderAndTheLastFolderStopsAtTheStart) {
-    UseSourceFolder(samples.File(L"a"), {kFirst});
-    UseSourceFolder(samples.File(L"b"), {kSecond});
-    WriteSetting(L"SOURCE", L"FOLDER", samples.Path().c_str());
+    CreateDirectoryW(Samples().c_str(), nullptr);
+    UseSourceFolder(Samples() + L"\\a", {kFirst});
+    UseSourceFolder(Samples() + L"\\b", {kSecond});
+    WriteSetting(L"SOURCE", L"FOLDER", Samples().c_str());
     Start();
     const HWND tree = Child(38300);
     const HTREEITEM folderA = TreeView_GetChild(tree, TreeView_GetRoot(tree));
@@ -175,7 +160,7 @@ TEST_F(MainWindowClip, TheEndOfAFoldersListOpensTheNextFolderAndTheLastFolderSto
     PostToVideo(WM_PLAYER_ENDED);
     PumpPending();
     ASSERT_TRUE(OpenChosenClip());
-    EXPECT_EQ(Lines("OpenMovie").back(), std::string("OpenMovie ") + kSecond);
+    EXPECT_EQ(engine.Lines("OpenMovie").back(), std::string("OpenMovie ") + kSecond);
     EXPECT_EQ(block.EnginePlayState, PlayState::kPlaying);
     EXPECT_EQ(Access::ContinuePlay(*dialog), 0);
 

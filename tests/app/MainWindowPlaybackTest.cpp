@@ -26,20 +26,14 @@ using Access = CkadomirDlgTestAccess;
 
 class MainWindowPlayback : public testing_support::MainWindowTest {
 protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        engine.frameCount = 300;
-        engine.frameDuration = 33.3667f;
-    }
     // The first of two recordings open and playing.
     void StartPlaying() {
-        UseSourceFolder(samples.Path(), {"2401020304_A001.MOV", "2401020312_G002.MOV"});
+        UseSourceFolder(Samples(), {"2401020304_A001.MOV", "2401020312_G002.MOV"});
         Start();
         ASSERT_TRUE(OpenChosenClip());
         Command(38002);
         ASSERT_EQ(block.EnginePlayState, PlayState::kPlaying);
     }
-    void Command(UINT id) const { SendMessageW(Window(), WM_COMMAND, id, 0); }
     void Tick(int32_t position) {
         engine.currentFrame = position;
         Fire(100);
@@ -48,15 +42,12 @@ protected:
     // The engine's commands after a mark in the log, without the volume
     // and overlay refreshes that accompany many of them.
     std::vector<std::string> Since(const std::string& mark) const {
-        std::vector<std::string> calls = engine.CallsFrom(mark);
-        calls.erase(calls.begin());
-        calls.erase(std::remove_if(calls.begin(), calls.end(),
-                                   [](const std::string& c) { return c.rfind("SetVolume", 0) == 0 || c.rfind("Draw", 0) == 0; }),
-                    calls.end());
+        std::vector<std::string> calls;
+        for (const std::string& c : engine.CallsFrom(mark)) {
+            if (c != mark && c.rfind("SetVolume", 0) != 0 && c.rfind("Draw", 0) != 0) calls.push_back(c);
+        }
         return calls;
     }
-    PlayerEngine& block = ThePlayerEngine();
-    testing_support::TempFolder samples;
 };
 
 TEST_F(MainWindowPlayback, TheTickFollowsThePositionAndSwitchesTheControlsOffNearTheEnd) {
@@ -76,23 +67,23 @@ TEST_F(MainWindowPlayback, TheTickFollowsThePositionAndSwitchesTheControlsOffNea
 }
 
 TEST_F(MainWindowPlayback, AnEventPointOfTheMapIsSoughtWithinTheClipAndTheTickWaitsForIt) {
-    UseSourceFolder(samples.Path(), {"2401020304_A001.MOV"});
+    UseSourceFolder(Samples(), {"2401020304_A001.MOV"});
     engine.postReady = false;
     Start();
     Fire(101);
     // The clip's data are not in yet: the page's frame is not sought.
-    SendMessageW(Window(), WM_APP_MAP_CRASH_CLICK, 0, 10);
+    Send(WM_APP_MAP_CRASH_CLICK, 0, 10);
     EXPECT_FALSE(engine.Called("JumpToFrame"));
-    PostMessageW(Child(1000), WM_PLAYER_READY, 0, 0);
+    PostToVideo(WM_PLAYER_READY);
     ASSERT_TRUE(testing_support::PumpUntil([&] { return Access::ClipOpen(*dialog) != 0; }));
 
-    SendMessageW(Window(), WM_APP_MAP_CRASH_CLICK, 0, 5000);
+    Send(WM_APP_MAP_CRASH_CLICK, 0, 5000);
     EXPECT_TRUE(engine.Called("JumpToFrame 280"));
     EXPECT_EQ(Shown(), 299);
-    SendMessageW(Window(), WM_APP_MAP_CRASH_CLICK, 0, -7);
+    Send(WM_APP_MAP_CRASH_CLICK, 0, -7);
     EXPECT_TRUE(engine.Called("JumpToFrame 0"));
 
-    SendMessageW(Window(), WM_APP_MAP_CRASH_CLICK, 0, 250);
+    Send(WM_APP_MAP_CRASH_CLICK, 0, 250);
     Command(38002);
     Tick(100);  // the engine has not got there yet
     EXPECT_EQ(Shown(), 250);
@@ -106,23 +97,23 @@ TEST_F(MainWindowPlayback, TheSeekSliderSeeksAtOnceBesideItsThumbAndOnReleaseFro
     CSkinSliderCtrl& slider = Access::SeekSlider(*dialog);
     slider.offThumb = 1;
     engine.Log("beside");
-    SendMessageW(Window(), WM_APP_SLIDER_PRESSED, 38100, 150);
+    Send(WM_APP_SLIDER_PRESSED, 38100, 150);
     EXPECT_EQ(Since("beside"), (std::vector<std::string>{"Pause", "JumpToFrame 150", "Play"}));
 
     slider.offThumb = 0;
     engine.Log("drag");
-    SendMessageW(Window(), WM_APP_SLIDER_PRESSED, 38100, 150);
-    SendMessageW(Window(), WM_APP_SLIDER_MOVED, 38100, 200);
+    Send(WM_APP_SLIDER_PRESSED, 38100, 150);
+    Send(WM_APP_SLIDER_MOVED, 38100, 200);
     EXPECT_EQ(Since("drag"), std::vector<std::string>{"Pause"});
     EXPECT_EQ(Shown(), 200);
-    SendMessageW(Window(), WM_APP_SLIDER_RELEASED, 38100, 210);
+    Send(WM_APP_SLIDER_RELEASED, 38100, 210);
     EXPECT_EQ(Since("drag"), (std::vector<std::string>{"Pause", "JumpToFrame 210", "Play"}));
 
     // While an opening is under way the slider does nothing.
     Access::SetBusy(*dialog, 1);
     engine.Log("busy");
     for (UINT message : {WM_APP_SLIDER_PRESSED, WM_APP_SLIDER_MOVED, WM_APP_SLIDER_RELEASED}) {
-        SendMessageW(Window(), message, 38100, 20);
+        Send(message, 38100, 20);
     }
     EXPECT_TRUE(Since("busy").empty());
 }
@@ -167,7 +158,7 @@ TEST_F(MainWindowPlayback, StopWhileAJobRunsEndsTheJobOnly) {
 }
 
 TEST_F(MainWindowPlayback, FilterIdsWithoutAButtonAndACancelledSourceDialog) {
-    UseSourceFolder(samples.Path(), {"2401020304_A001.MOV"});
+    UseSourceFolder(Samples(), {"2401020304_A001.MOV"});
     MainWindowSeams seams = Seams();
     seams.chooseSource = [](HWND) { return std::optional<ChosenSource>(); };
     Start(std::move(seams));
@@ -181,11 +172,10 @@ TEST_F(MainWindowPlayback, FilterIdsWithoutAButtonAndACancelledSourceDialog) {
 
 // The menu's items as "id text", "-" for a separator, "(grey)" appended.
 std::vector<std::wstring> MenuItems(const testing_support::ScriptedPrompts& prompts) {
-    const std::vector<std::wstring> texts = prompts.LastMenu();
+    std::vector<std::wstring> items = prompts.LastMenu();
     const std::vector<UINT> ids = prompts.LastMenuIds();
-    std::vector<std::wstring> items;
-    for (size_t i = 0; i < texts.size(); ++i) {
-        items.push_back(ids[i] == 0 ? texts[i] : std::to_wstring(ids[i]) + L" " + texts[i]);
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (ids[i] != 0) items[i] = std::to_wstring(ids[i]) + L" " + items[i];
     }
     return items;
 }
@@ -195,39 +185,28 @@ std::wstring Item(UINT id, int slot, bool grey = false) {
 }
 
 TEST_F(MainWindowPlayback, TheVideoMenuOffersWhatTheStateAllows) {
-    struct Case {
-        const char* name;
-        uint32_t state;
-        int32_t speed;
-        uint32_t keepAspect;
-        int fullScreen;
-        int sizeMode;
-        std::vector<std::wstring> items;
-    };
     const std::wstring sep = L"-";
-    const Case cases[] = {
-        {"nothing open", 0, 1, 0, 0, 0, {Item(38011, 87), sep, Item(38009, 84)}},
-        {"nothing open, large", 0, 1, 0, 0, 2, {Item(38011, 87)}},
-        {"stopped", 1, 1, 0, 0, 0, {Item(38002, 86), sep, Item(38006, 89), Item(38011, 87), sep, Item(38009, 84)}},
-        {"stopped, full screen", 1, 1, 1, 1, 0, {Item(38002, 86), Item(38200, 92)}},
-        {"stopped, full screen, odd aspect", 1, 1, 5, 1, 0, {Item(38002, 86)}},
-        {"playing x4", 2, 4, 0, 0, 2,
-         {Item(38002, 85), Item(38000, 90), Item(38004, 82, true), Item(38003, 88), sep, Item(38006, 89),
-          Item(38011, 87)}},
-        {"playing slow, full screen", 2, -2, 0, 1, 0,
-         {Item(38002, 85), Item(38000, 90), Item(38004, 82), Item(38003, 88, true), Item(38200, 91)}},
-        {"paused", 3, 1, 0, 0, 0,
-         {Item(38002, 86), Item(38000, 90), Item(38004, 82, true), Item(38003, 88, true), sep, Item(38006, 89),
-          Item(38011, 87), sep, Item(38009, 84)}},
+    const std::wstring play = Item(38002, 86), snapshot = Item(38006, 89), settings = Item(38011, 87),
+                       open = Item(38009, 84), stop = Item(38000, 90), pause = Item(38002, 85);
+    // play state, speed, engine's keep-aspect, full screen, size mode, items
+    const struct { uint32_t state; int32_t speed; uint32_t keep; int full, size; std::vector<std::wstring> items; } cases[] = {
+        {0, 1, 0, 0, 0, {settings, sep, open}},
+        {0, 1, 0, 0, 2, {settings}},
+        {1, 1, 0, 0, 0, {play, sep, snapshot, settings, sep, open}},
+        {1, 1, 1, 1, 0, {play, Item(38200, 92)}},
+        {1, 1, 5, 1, 0, {play}},
+        {2, 4, 0, 0, 2, {pause, stop, Item(38004, 82, true), Item(38003, 88), sep, snapshot, settings}},
+        {2, -2, 0, 1, 0, {pause, stop, Item(38004, 82), Item(38003, 88, true), Item(38200, 91)}},
+        {3, 1, 0, 0, 0, {play, stop, Item(38004, 82, true), Item(38003, 88, true), sep, snapshot, settings, sep, open}},
     };
     Start();
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         block.EnginePlayState = c.state;
         block.EngineSpeedIndex = c.speed;
-        block.keepAspect = c.keepAspect;
-        Access::SetLayout(*dialog, c.sizeMode, c.fullScreen);
+        block.keepAspect = c.keep;
+        Access::SetLayout(*dialog, c.size, c.full);
         dialog->OnVideoContextMenu({10, 10}, Child(1000));
-        EXPECT_EQ(MenuItems(prompts), c.items) << c.name;
+        EXPECT_EQ(MenuItems(prompts), c.items) << "state " << c.state << " full screen " << c.full;
     }
     // No menu for a state the engine never has, while an opening is under
     // way, or near the clip's end.

@@ -5,56 +5,40 @@
 namespace {
 
 TEST(PlaybackRules, TheEndMarginGrowsWithSpeedAndHoldsFromItsFirstFrame) {
-    struct Case {
-        int64_t position;
-        int64_t frameCount;
-        int32_t speed;
-        bool nearEnd;
-    } cases[] = {
-        {280, 300, 1, true},  {279, 300, 1, false}, {260, 300, 2, true},  {259, 300, 2, false},
-        {220, 300, 4, true},  {219, 300, 4, false}, {280, 300, -2, true}, {0, 0, 1, false},
+    // position, frame count, speed index, near the end
+    const struct { int64_t position, count; int32_t speed; bool nearEnd; } cases[] = {
+        {280, 300, 1, true}, {279, 300, 1, false}, {260, 300, 2, true}, {259, 300, 2, false},
+        {220, 300, 4, true}, {219, 300, 4, false}, {280, 300, -2, true}, {0, 0, 1, false},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(IsWithinEndMargin(c.position, c.frameCount, c.speed), c.nearEnd)
-            << c.position << " of " << c.frameCount << " at " << c.speed;
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsWithinEndMargin(c.position, c.count, c.speed), c.nearEnd) << c.position << " at " << c.speed;
     }
 }
 
 TEST(PlaybackRules, TheTickShowsAPositionOnlyOnceASeekHasReachedIt) {
     EXPECT_EQ(SeekTolerance(100000), 130);
     EXPECT_EQ(SeekTolerance(999), 30);
-    struct Case {
-        int64_t position;
-        int64_t pending;
-        bool shown;
-    } cases[] = {
-        {0, -1, false},  // the first frame is never shown by the tick
-        {1, -1, true},   {500, 100, false}, {129, 100, true},
+    // position, pending target, shown; the first frame is never shown by the tick
+    const struct { int64_t position, pending; bool shown; } cases[] = {
+        {0, -1, false}, {1, -1, true}, {500, 100, false}, {129, 100, true},
         {130, 100, false}, {71, 100, true}, {70, 100, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(TickShowsPosition(c.position, c.pending, 999), c.shown) << c.position << " for " << c.pending;
     }
 }
 
 TEST(PlaybackRules, ASeekKeepsTheEngineOutOfTheEndMarginAndInsideTheClip) {
-    struct Case {
-        int64_t frame;
-        int64_t frameCount;
-        int margin;
-        int64_t engine;
-        int64_t shown;
-    } cases[] = {
-        {1000, 1000, 80, 920, 999},  // the last frame at x4: data of the last frame
-        {500, 1000, 20, 500, 500},
-        {48, 48, 80, 0, 47},         // a clip shorter than the margin never seeks before its start
-        {-5, 1000, 20, 0, 0},        // a frame the map page made up
-        {0, 0, 20, 0, 0},
+    // frame, frame count, margin, engine target, shown frame
+    const struct { int64_t frame, count; int margin; int64_t engine, shown; } cases[] = {
+        {1000, 1000, 80, 920, 999}, {500, 1000, 20, 500, 500},
+        {48, 48, 80, 0, 47},  // a clip shorter than the margin: never before its start
+        {-5, 1000, 20, 0, 0}, {0, 0, 20, 0, 0},
     };
-    for (const Case& c : cases) {
-        const SeekTargets targets = SeekTargetsFor(c.frame, 0, c.frameCount, c.margin);
-        EXPECT_EQ(targets.engine, c.engine) << c.frame << " of " << c.frameCount;
-        EXPECT_EQ(targets.shown, c.shown) << c.frame << " of " << c.frameCount;
+    for (const auto& c : cases) {
+        const SeekTargets targets = SeekTargetsFor(c.frame, 0, c.count, c.margin);
+        EXPECT_EQ(targets.engine, c.engine) << c.frame << " of " << c.count;
+        EXPECT_EQ(targets.shown, c.shown) << c.frame << " of " << c.count;
     }
 }
 
@@ -67,19 +51,16 @@ TEST(PlaybackRules, TheResolutionClassComesFromTheHeightAndTheRecordersMark) {
 
 TEST(PlaybackRules, ThreeZoomClicksGoToTwoAndThreeTimesAndBackToTheLayoutsCentre) {
     VideoZoomState zoom{1.0f, ZoomCentre(0), {}};
-    const LayoutPoint click{100, 50};
-    zoom = ZoomAtPoint(zoom, click, 656, 656, 0, 0);
+    zoom = ZoomAtPoint(zoom, {100, 50}, 656, 656, 0, 0);
     EXPECT_EQ(zoom.scale, 2.0f);
     EXPECT_EQ(zoom.centre, (LayoutPoint{100, 50}));
-    EXPECT_EQ(zoom.pan, (LayoutPoint{0, 0}));
-    zoom = ZoomAtPoint(zoom, click, 656, 656, 0, 0);
+    zoom = ZoomAtPoint(zoom, {100, 50}, 656, 656, 0, 0);
     EXPECT_EQ(zoom.scale, 3.0f);
-    zoom = ZoomAtPoint(zoom, click, 656, 656, 0, 1);
+    zoom = ZoomAtPoint(zoom, {100, 50}, 656, 656, 0, 1);
     EXPECT_EQ(zoom.scale, 1.0f);
     EXPECT_EQ(zoom.centre, ZoomCentre(1));
     EXPECT_EQ(zoom.pan, (LayoutPoint{0, 0}));
-    // A surface of no width takes no click.
-    EXPECT_EQ(ZoomAtPoint(zoom, click, 0, 656, 0, 0).scale, 1.0f);
+    EXPECT_EQ(ZoomAtPoint(zoom, {100, 50}, 0, 656, 0, 0).scale, 1.0f);  // a surface of no width
 }
 
 }  // namespace

@@ -236,9 +236,9 @@ void FakeEngine::Reset() {
     initFace.clear();
     openResult = 1;
     postReady = true;
-    frameCount = 0;
+    frameCount = 300;
     currentFrame = 0;
-    frameDuration = 0.0f;
+    frameDuration = 33.3667f;
     videoWidth = 0;
     videoHeight = 0;
 }
@@ -261,5 +261,13 @@ std::vector<std::string> FakeEngine::CallsFrom(const std::string& prefix) const 
 }
 
 bool FakeEngine::Called(const std::string& prefix) const { return !CallsFrom(prefix).empty(); }
+
+std::vector<std::string> FakeEngine::Lines(const std::string& prefix) const {
+    std::vector<std::string> lines;
+    for (const std::string& call : Calls()) {
+        if (call.rfind(prefix, 0) == 0) lines.push_back(call);
+    }
+    return lines;
+}
 
 }  // namespace testing_support

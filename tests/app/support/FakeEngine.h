@@ -27,6 +27,8 @@ public:
     // The calls from the first one that starts with `prefix` on.
     std::vector<std::string> CallsFrom(const std::string& prefix) const;
     bool Called(const std::string& prefix) const;
+    // The lines that start with `prefix`, in order.
+    std::vector<std::string> Lines(const std::string& prefix) const;
 
     int32_t initResult = 1;
     HWND__* initWindow = nullptr;
@@ -34,10 +36,11 @@ public:
     // Opening: its result, and whether the ready report follows it.
     int32_t openResult = 1;
     bool postReady = true;
-    // The open clip, as the engine would measure it.
-    int64_t frameCount = 0;
+    // The open clip, as the engine would measure it: 10 s at 29.97 frames
+    // a second unless a test says otherwise.
+    int64_t frameCount = 300;
     int32_t currentFrame = 0;
-    float frameDuration = 0.0f;
+    float frameDuration = 33.3667f;
     int32_t videoWidth = 0;
     int32_t videoHeight = 0;
 

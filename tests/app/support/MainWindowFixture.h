@@ -50,9 +50,15 @@ protected:
     bool CloseFromSystemMenu();
 
     // A folder of standard recordings that the settings name as the source,
-    // so the window lists it at start.
+    // so the window lists it at start; Samples() is one in the working folder.
     void UseSourceFolder(const std::wstring& folder, std::initializer_list<const char*> recordings);
+    std::wstring Samples() const { return folder.File(L"samples"); }
     void Fire(UINT_PTR timer) const { SendMessageW(Window(), WM_TIMER, timer, 0); }
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageW(Window(), message, wParam, lParam);
+    }
+    void Command(UINT id) const { Send(WM_COMMAND, id); }
+    void PostToVideo(UINT message) const { PostMessageW(Child(1000), message, 0, 0); }
     bool Armed(UINT_PTR timer) const { return timers_->Armed(timer); }
     // Fires the deferred opening and waits for the clip's data to arrive.
     bool OpenChosenClip();
@@ -69,6 +75,7 @@ protected:
     void WriteSetting(const wchar_t* section, const wchar_t* key, const wchar_t* value) const;
 
     FakeEngine& engine = FakeEngine::Instance();
+    PlayerEngine& block = ThePlayerEngine();
     TempFolder folder;
     ScriptedPrompts prompts;
     std::vector<bool> mapWindowKinds;  // what the map factory was asked for
