@@ -77,22 +77,13 @@ TEST_F(VideoSurface, ADoubleClickTogglesFullScreenAndNeverZooms) {
     EXPECT_TRUE(owner.calls.empty());
 }
 
-TEST_F(VideoSurface, ThePlayersEventsReachTheOwnerAndTheZoomModeHasItsCursor) {
+TEST_F(VideoSurface, ThePlayersEventsReachTheOwner) {
     Send(WM_PLAYER_PAUSED, 1, 2);
     Send(WM_PLAYER_ENDED, 1, 2);
     Send(WM_PLAYER_READY, 3, 4);
     Send(WM_APP_GRAPH_EVENT);
     Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(surface.Handle()), MAKELPARAM(5, 5));
     EXPECT_EQ(owner.calls, (std::vector<std::string>{"ended 3", "ready 7", "graph", "menu"}));
-
-    const HCURSOR zoom = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(CMovieStatic::kZoomCursorId));
-    ASSERT_NE(zoom, nullptr);
-    const WPARAM self = reinterpret_cast<WPARAM>(surface.Handle());
-    Send(WM_SETCURSOR, self, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_NE(GetCursor(), zoom);
-    surface.zoomMode = 1;
-    Send(WM_SETCURSOR, self, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(GetCursor(), zoom);
 }
 
 }  // namespace

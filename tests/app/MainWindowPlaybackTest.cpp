@@ -118,33 +118,6 @@ TEST_F(MainWindowPlayback, TheSeekSliderSeeksAtOnceBesideItsThumbAndOnReleaseFro
     EXPECT_TRUE(Since("busy").empty());
 }
 
-TEST_F(MainWindowPlayback, PausingAtDoubleSpeedReturnsToNormalAndSeeksThePausedFrame) {
-    StartPlaying();
-    Command(38004);
-    ASSERT_EQ(block.EngineSpeedIndex, 2);
-    engine.currentFrame = 77;
-    engine.Log("pause");
-    Command(38002);
-    EXPECT_EQ(Since("pause"), (std::vector<std::string>{"SetSpeed 1", "Pause", "SeekToFrame 77"}));
-    EXPECT_EQ(block.EnginePlayState, PlayState::kPaused);
-}
-
-TEST_F(MainWindowPlayback, PreviousOnTheFirstClipStartsItOverAndOnTheSecondChoosesTheFirst) {
-    StartPlaying();
-    engine.Log("previous");
-    Command(38001);
-    const std::vector<std::string> calls = Since("previous");
-    EXPECT_NE(std::find(calls.begin(), calls.end(), "JumpToFrame 0"), calls.end());
-    EXPECT_EQ(Access::CurrentClip(*dialog), 0);
-    EXPECT_FALSE(Armed(101));
-
-    ClickRow(1);
-    ASSERT_TRUE(OpenChosenClip());
-    Command(38001);
-    EXPECT_EQ(Access::CurrentClip(*dialog), 0);
-    EXPECT_TRUE(Armed(101));
-}
-
 TEST_F(MainWindowPlayback, StopWhileAJobRunsEndsTheJobOnly) {
     StartPlaying();
     dialog->StartWorker([](CkadomirDlg& owner) {
@@ -157,17 +130,19 @@ TEST_F(MainWindowPlayback, StopWhileAJobRunsEndsTheJobOnly) {
     EXPECT_EQ(block.EnginePlayState, PlayState::kPlaying);
 }
 
-TEST_F(MainWindowPlayback, FilterIdsWithoutAButtonAndACancelledSourceDialog) {
+TEST_F(MainWindowPlayback, ASingleFileSourceKeepsTheEngineAndFilterIdsWithoutAButtonDoNothing) {
     UseSourceFolder(Samples(), {"2401020304_A001.MOV"});
     MainWindowSeams seams = Seams();
-    seams.chooseSource = [](HWND) { return std::optional<ChosenSource>(); };
+    const std::wstring file = Samples() + L"\\2401020304_A001.MOV";
+    seams.chooseSource = [file](HWND) { return std::optional<ChosenSource>({kSourceFile, file}); };
     Start(std::move(seams));
     Command(38705);
     EXPECT_EQ(ListView_GetItemCount(Child(1001)), 1);
     Command(38009);
-    EXPECT_EQ(ListView_GetItemCount(Child(1001)), 0);
-    EXPECT_EQ(Access::NoSource(*dialog), 1);
-    EXPECT_TRUE(IsWindowEnabled(Child(38009)));
+    EXPECT_EQ(ListView_GetItemCount(Child(1001)), 1);
+    EXPECT_FALSE(engine.Called("Uninit"));
+    EXPECT_EQ(block.PlayerEngineReady, 1u);
+    EXPECT_TRUE(OpenChosenClip());
 }
 
 // The menu's items as "id text", "-" for a separator, "(grey)" appended.

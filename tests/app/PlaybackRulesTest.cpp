@@ -42,13 +42,6 @@ TEST(PlaybackRules, ASeekKeepsTheEngineOutOfTheEndMarginAndInsideTheClip) {
     }
 }
 
-TEST(PlaybackRules, TheResolutionClassComesFromTheHeightAndTheRecordersMark) {
-    EXPECT_EQ(ResolutionClass(360, false), 2);
-    EXPECT_EQ(ResolutionClass(720, true), 3);
-    EXPECT_EQ(ResolutionClass(1080, false), 6);
-    EXPECT_EQ(ResolutionClass(480, true), 0);
-}
-
 TEST(PlaybackRules, ThreeZoomClicksGoToTwoAndThreeTimesAndBackToTheLayoutsCentre) {
     VideoZoomState zoom{1.0f, ZoomCentre(0), {}};
     zoom = ZoomAtPoint(zoom, {100, 50}, 656, 656, 0, 0);
