@@ -192,13 +192,10 @@ LRESULT CkadomirDlg::OnClipDataLoaded(const fw::Message& m) {
     engine_.clipDataLoaded = 1;
     engineTable_.SetVolume(&engine_, static_cast<uint32_t>(volume_));
     engineTable_.SetSpeed(&engine_, engine_.EngineSpeedIndex);
-    if (resumeAfterOpen_) {
-        resumeAfterOpen_ = 0;
-        Resume();
-    } else if (continuePlay_) {
-        continuePlay_ = 0;
-        Resume();
-        ShowPlayFace(TRUE);
+    if (resumeAfterOpen_ || continuePlay_) {
+        (resumeAfterOpen_ ? resumeAfterOpen_ : continuePlay_) = 0;
+        // The button and the controls show the clip playing.
+        SetPlayButtonState(Resume());
     } else {
         ShowPlayFace(FALSE);
         UpdateControlStates();

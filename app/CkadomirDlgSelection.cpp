@@ -85,7 +85,7 @@ BOOL CkadomirDlg::SelectClip(BOOL resetSeek) {
 
 LRESULT CkadomirDlg::OnFileListItemChanged(const fw::Message& m) {
     const auto* change = reinterpret_cast<const NMLISTVIEW*>(m.lParam);
-    if ((change->uChanged & LVIF_STATE) == 0 || (change->uNewState & LVIS_SELECTED) == 0) {
+    if (change->iItem < 0 || (change->uChanged & LVIF_STATE) == 0 || (change->uNewState & LVIS_SELECTED) == 0) {
         return 0;
     }
     const fw::MutexHold hold(clipListLock_.Get());
