@@ -121,6 +121,24 @@ TEST_F(JoinRecordingsTest, OneTwoThreeAndTenRecordings) {
     }
 }
 
+#ifdef _WIN32
+// From and into a Japanese folder under Japanese names, as the program's
+// users keep their recordings. (Only the Windows side: the native side's
+// wide paths are ASCII.)
+TEST_F(JoinRecordingsTest, JapaneseFolderAndNamesJoinAsAnyOther) {
+    const fs::path folder = dir_.path() / L"ドライブ記録 2025";
+    fs::create_directory(folder);
+    const fs::path first = folder / L"朝の渋滞.MOV";
+    fs::copy_file(TestRecordingPath(kFirst), first);
+    const std::vector<fs::path> paths = {first, TestRecordingPath(kSecond)};
+    Sources(paths);
+    const fs::path output = folder / L"結合.MOV";
+    ASSERT_TRUE(JoinRecordings(Wide(paths), output.wstring()));
+    ExpectJoinOf(Sources(paths), ReadWholeFile(output));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+}
+#endif
+
 TEST_F(JoinRecordingsTest, OneRecordingIsCopiedExactly) {
     for (const char* name : {kFirst, "tail_raw.MOV", "tail_in_udat.MOV", "tail_none.MOV", "padded_40MiB.MOV"}) {
         ASSERT_TRUE(Join(Paths({name}))) << name;
