@@ -17,4 +17,12 @@ if [ -z "${*:-}" ] && [ -x build/windows/wine-exec ]; then
     cmake --build build/windows -j "$(nproc)" --target folder_scan_timing
     echo "folder scan under Wine:"
     build/windows/wine-exec build/windows/tests/folder_scan_timing.exe
+
+    # The main window's playback through the real engine, on a virtual
+    # display, over the standard recordings.
+    cmake --build build/windows -j "$(nproc)" --target main_window_timing
+    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build/windows -R '^make_recordings$' >/dev/null
+    echo "main window playback under Wine:"
+    OSTRILEX_RECORDINGS="Z:$PWD/build/windows/recordings" xvfb-run -a -s "-screen 0 1280x1024x24" \
+        build/windows/wine-exec build/windows/tests/app/main_window_timing.exe
 fi
