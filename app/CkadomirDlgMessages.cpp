@@ -3,7 +3,6 @@
 // sources, kind filters, the owned windows and the pages' reports.
 
 #include "app/CkadomirDlg.h"
-#include "app/MainButtons.h"
 #include "app/MainWindowIds.h"
 #include "app/MainWindowMessages.h"
 #include "map/MapMessages.h"

@@ -7,7 +7,6 @@
 
 #include "ClipDataPreload.h"
 #include "app/CkadomirDlg.h"
-#include "app/MainButtons.h"
 #include "app/MainWindowIds.h"
 #include "app/MainWindowMessages.h"
 #include "app/core/PlaybackRules.h"
