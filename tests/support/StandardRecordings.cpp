@@ -42,6 +42,13 @@ std::vector<RecordingRecipe> MakeStandardRecordings() {
     hd.track.valid = false;
     all.push_back(hd);
 
+    // Video only, 2 s at 30 fps: what the presenter's playback test shows.
+    RecordingRecipe videoOnly = Named("video_only.MOV");
+    videoOnly.durationSeconds = 2.0;
+    videoOnly.frameDelta = 3000;
+    videoOnly.audio = false;
+    all.push_back(videoOnly);
+
     RecordingRecipe fullHd = Named("2401020330_P004.MOV");
     fullHd.durationSeconds = 1.0;
     fullHd.width = 1920;
@@ -112,6 +119,21 @@ std::vector<RecordingRecipe> MakeStandardRecordings() {
     joinThird.startTime = "240102102000";
     joinThird.triggers = {{3, "DXNNNN"}};
     all.push_back(joinThird);
+
+    // Consecutive recordings that keep ffmpeg's own chunking: the audio's
+    // samples-per-chunk table has many runs, and at 5 s its timing ends in
+    // a shorter last sample, a second run.
+    RecordingRecipe chunkedFirst = Named("2401021100_A020.MOV");
+    chunkedFirst.keepEncoderChunks = true;
+    chunkedFirst.startTime = "240102110000";
+    all.push_back(chunkedFirst);
+
+    RecordingRecipe chunkedSecond = Named("2401021110_A021.MOV");
+    chunkedSecond.keepEncoderChunks = true;
+    chunkedSecond.durationSeconds = 5.0;
+    chunkedSecond.startTime = "240102111000";
+    chunkedSecond.g.xWave = 200;
+    all.push_back(chunkedSecond);
 
     // The second's movie with every video sample filled up to one size.
     RecordingRecipe uniform = Named("uniform_sizes.MOV");

@@ -7,8 +7,8 @@
 #include "CkadomirDlgTestAccess.h"
 #include "KnownBoxTypes.h"
 #include "TestRecordings.h"
+#include "support/MapWindowStandIn.h"
 #include "support/MessagePump.h"
-#include "app/MapWindowStandIn.h"
 #include "support/TestGdiplus.h"
 #include "ui/shared/UiFonts.h"
 
