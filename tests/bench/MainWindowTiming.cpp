@@ -18,6 +18,7 @@
 
 #include "TestRecordings.h"
 #include "app/CkadomirDlg.h"
+#include "framework/ComPtr.h"
 #include "support/CkadomirDlgTestAccess.h"
 #include "support/MessagePump.h"
 #include "support/ScriptedPrompts.h"
@@ -74,6 +75,7 @@ void Print(const char* what, const std::vector<Opening>& runs) {
 }  // namespace
 
 int wmain() {
+    const fw::ComApartment ole(fw::ComApartment::Kind::Ole);  // as the program's thread is
     testing_support::EnsureGdiplus();
     testing_support::TempFolder work;
     const testing_support::CurrentDirectory inWork(work.Path());
