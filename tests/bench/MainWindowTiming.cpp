@@ -124,6 +124,8 @@ int wmain() {
             Print("next clip, parsed ahead:", preloaded);
             std::printf("%-32s %7.2f ms per call\n", "playback tick while playing:", Median(ticks));
         }
+        // Printed before the window closes, which waits for the player.
+        std::fflush(stdout);
         SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         window.DestroyWindow();
     }
