@@ -204,8 +204,13 @@ class Side:
         if self.configured:
             return
         self.log(f"configuring the {self.name} build of the scratch tree")
-        subprocess.run(["cmake", "-S", self.tree, "-B", self.build_dir, "-G", "Ninja"] + self.configure_args(),
-                       cwd=self.tree, check=True, stdout=subprocess.DEVNULL)
+        os.makedirs(self.build_dir, exist_ok=True)
+        log_path = os.path.join(self.build_dir, "configure.log")
+        with open(log_path, "w") as out:
+            done = subprocess.run(["cmake", "-S", self.tree, "-B", self.build_dir, "-G", "Ninja"] +
+                                  self.configure_args(), cwd=self.tree, stdout=out, stderr=subprocess.STDOUT)
+        if done.returncode != 0:
+            raise SystemExit(f"the {self.name} build of the scratch tree does not configure (see {log_path})")
         listing = subprocess.run(["ctest", "--test-dir", self.build_dir, "--show-only=json-v1"],
                                  check=True, capture_output=True, text=True).stdout
         commands = self.written_commands()
@@ -497,7 +502,9 @@ def main():
     parser.add_argument("--faults", default=DEFAULT_FAULTS, help="the fault list")
     parser.add_argument("--scratch", default=DEFAULT_SCRATCH, help="where the scratch tree and its builds live")
     parser.add_argument("--jobs", type=int, default=2, help="build jobs (default 2)")
-    parser.add_argument("--timeout", type=float, default=None, help="cap on each test run's seconds")
+    parser.add_argument("--timeout", type=float, default=120,
+                        help="seconds a test run may take, at most its ctest limit (default 120); "
+                             "a run stopped then counts as failed")
     parser.add_argument("--no-baseline", action="store_true", help="skip the run on the unchanged tree")
     args = parser.parse_args()
 
