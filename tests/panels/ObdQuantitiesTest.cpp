@@ -92,3 +92,22 @@ TEST(GaugeNeedle, SweepsToANewValueThenRests) {
 }
 
 }  // namespace
+
+#include "panels/core/NeedleSprite.h"
+
+namespace {
+
+TEST(NeedleSprite, MapsTheMaskedPixelsOntoTheTurnedCorners) {
+    const NeedleImage image{2, 3, {1, 2, 3, 4, 5, 6}, {1, 1, 1, 1, 1, 0}};
+    // A quarter turn clockwise about the top-left corner at (10, 10).
+    const NeedleSprite turned = TurnNeedle(image, {{{10, 10}, {10, 12}, {7, 10}}});
+    EXPECT_EQ(turned.left, 7);
+    EXPECT_EQ(turned.top, 10);
+    ASSERT_EQ(turned.width, 4);
+    EXPECT_EQ(turned.pixels[2], 0xFF000001u);               // the top-left pixel
+    EXPECT_EQ(turned.pixels[0], 0xFF000005u);               // the bottom row, left
+    EXPECT_EQ(turned.pixels[1 * turned.width + 0], 0u);     // bottom right: not in the mask
+    EXPECT_TRUE(TurnNeedle(image, {{{0, 0}, {0, 0}, {0, 0}}}).pixels.empty());
+}
+
+}  // namespace
