@@ -99,24 +99,9 @@ TEST(GraphPass, StopsAtAFrameWithoutRecord) {
     }
 }
 
-TEST(GraphPass, NothingButEmptyMarkersWithoutData) {
-    RecordingSink sink;
-    GraphMarkers markers;
-    markers[0].points.push_back({1, 1});
-    const GraphChannels channels;
-    RunGraphPass({nullptr, 0, &channels, 0}, {656, 186, kMargin, 186, 1}, sink, markers);
-    const auto records = OneRecordPerFrame({EventRecord(5)});
-    RunGraphPass({records.get(), 1, &channels, 0}, {656, 186, kMargin, 186, 1}, sink, markers);
-    EXPECT_TRUE(sink.segments.empty());
-    EXPECT_TRUE(markers[0].points.empty());
-}
-
 TEST(GraphBackground, VariantFollowsTheLargestValue) {
-    const std::pair<double, int> cases[] = {{0.0, 0}, {0.49, 0}, {0.5, 1}, {1.0, 2}, {1.49, 2}, {1.5, 3}, {9.0, 3}};
-    for (const auto& [g, variant] : cases) {
-        EXPECT_EQ(BackgroundVariantFor(g), variant) << g;
-    }
-    EXPECT_EQ(PixelsPerG({656, 186, kMargin, 186, 0}), 180);
+    const std::pair<double, int> cases[] = {{0.49, 0}, {0.5, 1}, {1.49, 2}, {1.5, 3}};
+    for (const auto& [g, variant] : cases) EXPECT_EQ(BackgroundVariantFor(g), variant) << g;
     EXPECT_EQ(PixelsPerG({656, 186, kMargin, 186, 3}), 45);
 }
 

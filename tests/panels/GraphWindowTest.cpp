@@ -58,9 +58,7 @@ TEST_F(GraphWindow, DrawsCurvesMarkersShadingAndThePosition) {
     EXPECT_TRUE(testing_support::CloseColour(shot.Pixel(ColumnOf(FrameOfEntry(31)), 20), RGB(0, 255, 255), 40));
     const COLORREF band = shot.Pixel(ColumnOf(FrameOfEntry(31)) + 2, kHeight - 5);
     EXPECT_GT(GetRValue(band), GetGValue(band) + 40);
-    // Channel 5 needs an event recording: entry 60's kind 7 draws nothing.
-    EXPECT_EQ(CountNear(shot, {ColumnOf(FrameOfEntry(60)) - 1, 0, ColumnOf(FrameOfEntry(60)) + 2, 30}, kWhite, 0), 0);
-    // The labels' glyphs beside their lines.
+    // The label's glyph beside its line.
     EXPECT_GT(CountNear(shot, {ColumnOf(FrameOfEntry(45)) + 1, 60, ColumnOf(FrameOfEntry(45)) + 20, 140}, kWhite, 0),
               4);
 
@@ -78,11 +76,11 @@ TEST_F(GraphWindow, DrawsCurvesMarkersShadingAndThePosition) {
 TEST_F(GraphWindow, ClicksAskTheParentForThePreviousAndNextEvent) {
     graph.Send(WM_LBUTTONUP, 0, MAKELPARAM(100, 50));
     graph.Send(WM_RBUTTONUP, 0, MAKELPARAM(100, 50));
-    const MSG previous = testing_support::TakePosted(host->Handle(), WM_APP_GRAPH_PREV_EVENT);
-    const MSG next = testing_support::TakePosted(host->Handle(), WM_APP_GRAPH_NEXT_EVENT);
-    EXPECT_EQ(previous.message, WM_APP_GRAPH_PREV_EVENT);
-    EXPECT_EQ(next.message, WM_APP_GRAPH_NEXT_EVENT);
-    EXPECT_EQ(previous.wParam + previous.lParam + next.wParam + next.lParam, 0u);
+    for (UINT message : {WM_APP_GRAPH_PREV_EVENT, WM_APP_GRAPH_NEXT_EVENT}) {
+        const MSG posted = testing_support::TakePosted(host->Handle(), message);
+        EXPECT_EQ(posted.message, message);
+        EXPECT_EQ(posted.wParam + posted.lParam, 0u);
+    }
 }
 
 TEST_F(GraphWindow, AnEventRecordingShowsItsAxesAndTheMarkerImage) {

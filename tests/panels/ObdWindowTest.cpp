@@ -76,10 +76,8 @@ TEST_F(ObdWindow, NeedlesSweepToTheRecordsValues) {
 }
 
 TEST_F(ObdWindow, ListsChooseTheQuantityAndOpeningResetsThem) {
-    SelectQuantity(0, kObdSpeed);
-    EXPECT_EQ(gauges.Quantity(0), kObdSpeed);
-    EXPECT_EQ(gauges.Needle(0).shown, 0);
     SelectQuantity(2, kObdCoolantTemperature);
+    EXPECT_EQ(gauges.Quantity(2), kObdCoolantTemperature);
     EXPECT_EQ(gauges.Needle(2).shown, 0);
     gauges.Open(656, 253);
     for (int g = 0; g < CObdDlg::kGauges; ++g) {
@@ -89,16 +87,14 @@ TEST_F(ObdWindow, ListsChooseTheQuantityAndOpeningResetsThem) {
     EXPECT_EQ(gauges.Needle(2).shown, 90);  // the manifold's resting value
 }
 
-TEST_F(ObdWindow, ListsAreGreyedWhilePlaying) {
+TEST_F(ObdWindow, ListsGreyWhilePlayingAndClosingIsReportedOnce) {
     engine.EnginePlayState = PlayState::kPlaying;
     gauges.Send(WM_TIMER, CObdDlg::kFirstTimerId);
     for (int g = 0; g < CObdDlg::kGauges; ++g) EXPECT_FALSE(IsWindowEnabled(gauges.List(g)));
     engine.EnginePlayState = PlayState::kPaused;
     gauges.Send(WM_TIMER, CObdDlg::kFirstTimerId + 2);
     for (int g = 0; g < CObdDlg::kGauges; ++g) EXPECT_TRUE(IsWindowEnabled(gauges.List(g)));
-}
-
-TEST_F(ObdWindow, ClosingStopsAndTellsTheParentOnce) {
+    // Closing hides the window and tells the parent once.
     gauges.Send(WM_CLOSE);
     EXPECT_FALSE(gauges.IsVisible());
     EXPECT_EQ(testing_support::TakePosted(host->Handle(), WM_APP_OBD_CLOSED).message, WM_APP_OBD_CLOSED);
