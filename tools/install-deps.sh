@@ -4,7 +4,7 @@ set -eu
 
 packages="cmake ninja-build clang libclang-rt-14-dev googletest
 libbenchmark-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-xvfb xauth ffmpeg fonts-ipafont-gothic python3"
+xvfb xauth ffmpeg fonts-ipafont-gothic python3 locales"
 
 missing=""
 for package in $packages; do

@@ -3,7 +3,8 @@
 # folder of generated sample recordings.
 #
 # Everything it makes stays in build/: the viewer's own Wine prefix
-# (build/windows/run-prefix, Japanese locale), the samples (build/run/samples)
+# (build/windows/run-prefix, Japanese locale in build/windows/locale), the
+# samples (build/run/samples, one folder of them with a Japanese name)
 # and the working directory the viewer starts in (build/run), whose
 # Default_Folder.ini is rewritten at every start to open the samples.
 set -eu
@@ -53,6 +54,10 @@ make_samples() {
     sample 2401020330_M004.MOV --start 240102033000 --duration 4 --manual 10
     sample 2401020340_P005.MOV --start 240102034000 --duration 4 --no-fix --speed 0
     sample 2401020350_S006.MOV --start 240102035000 --duration 3 --no-fix --speed 0 --event 5:NZBNND
+    # Recordings under a Japanese folder name, as Japanese users keep them.
+    mkdir -p "$samples/ドライブ記録 2025"
+    sample "ドライブ記録 2025/2401030900_A001.MOV" --start 240103090000 --duration 5
+    sample "ドライブ記録 2025/2401030910_G002.MOV" --start 240103091000 --duration 4 --g 900,-300,980 --event 12:DXNNNN
 }
 
 # The settings file the viewer reads from its working directory, pointing
@@ -70,9 +75,10 @@ display_usable() {
 }
 
 make_samples
-# The viewer's texts are Japanese: this locale gives Wine the Japanese code
-# page (932) and language, so the program picks its Japanese text row.
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# The viewer's users are Japanese: their code page (932), language and
+# folder names.
+. tools/wine-locale.sh
+use_wine_locale "$root/build/windows/locale"
 prepare_prefix
 write_settings
 cd "$work"

@@ -16,6 +16,8 @@ cmake --build build/tsan -j "$jobs" --target engine_reader_tests make_recording
 ctest --test-dir build/tsan --output-on-failure -R "^(make_recordings|engine_reader_tests)$"
 
 echo "== Windows tests under Wine"
+# Their locale, made once up front so that a missing one is reported once.
+(. tools/wine-locale.sh && use_wine_locale "$PWD/build/windows/locale")
 xvfb-run -a -s "-screen 0 1280x1024x24" \
     ctest --test-dir build/windows --output-on-failure -j "$jobs"
 

@@ -22,9 +22,10 @@ const char* const kRecordings[] = {"2401020304_A001.MOV", "2401020312_G002.MOV",
 
 class MainWindowFileList : public testing_support::MainWindowTest {
 protected:
-    void CopyRecordings() {
+    void CopyRecordings(const std::wstring& folder) {
+        CreateDirectoryW(folder.c_str(), nullptr);
         for (const char* name : kRecordings) {
-            const std::wstring target = samples.File(std::wstring(name, name + std::strlen(name)));
+            const std::wstring target = folder + L"\\" + std::wstring(name, name + std::strlen(name));
             ASSERT_TRUE(CopyFileW(TestRecordingPath(name).wstring().c_str(), target.c_str(), FALSE)) << name;
         }
     }
@@ -40,9 +41,11 @@ protected:
 };
 
 TEST_F(MainWindowFileList, OpensTheFolderTheSettingsNameAndListsItsRecordings) {
-    CopyRecordings();
+    // A Japanese folder name, as the program's users have them.
+    const std::wstring japanese = samples.File(L"ドライブ記録 2025");
+    CopyRecordings(japanese);
     WriteSetting(L"SOURCE", L"SELECT", L"FOLDER");
-    WriteSetting(L"SOURCE", L"FOLDER", samples.Path().c_str());
+    WriteSetting(L"SOURCE", L"FOLDER", japanese.c_str());
     Start();
 
     ASSERT_EQ(Rows(), 4);
@@ -53,7 +56,7 @@ TEST_F(MainWindowFileList, OpensTheFolderTheSettingsNameAndListsItsRecordings) {
     EXPECT_NE(TreeView_GetSelection(tree), nullptr);
     wchar_t path[MAX_PATH] = L"";
     GetWindowTextW(Child(38500), path, MAX_PATH);
-    EXPECT_EQ(std::wstring(path), samples.Path());
+    EXPECT_EQ(std::wstring(path), japanese);
     // A folder is no source for the CSV export.
     EXPECT_EQ(Access::NoSource(*dialog), 1);
     EXPECT_FALSE(IsWindowEnabled(Child(38012)));
@@ -76,7 +79,7 @@ TEST_F(MainWindowFileList, PlacesThePanelBesideTheVideoUnderTheMap) {
 }
 
 TEST_F(MainWindowFileList, ListedRecordingsEnableTheButtonsOfAStoppedClip) {
-    CopyRecordings();
+    CopyRecordings(samples.Path());
     WriteSetting(L"SOURCE", L"FOLDER", samples.Path().c_str());
     Start();
     ASSERT_EQ(Rows(), 4);
@@ -89,7 +92,7 @@ TEST_F(MainWindowFileList, ListedRecordingsEnableTheButtonsOfAStoppedClip) {
 }
 
 TEST_F(MainWindowFileList, ASingleFileSourceListsItsRecordingAndCannotDelete) {
-    CopyRecordings();
+    CopyRecordings(samples.Path());
     WriteSetting(L"SOURCE", L"SELECT", L"FILE");
     WriteSetting(L"SOURCE", L"FILE", samples.File(L"2401020312_G002.MOV").c_str());
     Start();
@@ -109,7 +112,7 @@ TEST_F(MainWindowFileList, AFolderThatIsGoneOpensNothing) {
 }
 
 TEST_F(MainWindowFileList, TeardownEmptiesThePanel) {
-    CopyRecordings();
+    CopyRecordings(samples.Path());
     WriteSetting(L"SOURCE", L"FOLDER", samples.Path().c_str());
     Start();
     ASSERT_EQ(Rows(), 4);

@@ -65,13 +65,17 @@ HWND MainWindowOf(DWORD process) {
 class ProgramRun : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A Japanese folder name, named in a settings file in the ANSI code
+        // page (as the profile functions make a new one).
+        const std::wstring folder = samples.File(L"ドライブ記録 2025");
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
         for (const char* name : kSampleRecordings) {
-            const std::wstring target = samples.File(std::wstring(name, name + std::strlen(name)));
+            const std::wstring target = folder + L"\\" + std::wstring(name, name + std::strlen(name));
             ASSERT_TRUE(CopyFileW(TestRecordingPath(name).wstring().c_str(), target.c_str(), FALSE)) << name;
         }
         const std::wstring settings = work.File(L"Default_Folder.ini");
         WritePrivateProfileStringW(L"SOURCE", L"SELECT", L"FOLDER", settings.c_str());
-        WritePrivateProfileStringW(L"SOURCE", L"FOLDER", samples.Path().c_str(), settings.c_str());
+        WritePrivateProfileStringW(L"SOURCE", L"FOLDER", folder.c_str(), settings.c_str());
     }
 
     void TearDown() override {

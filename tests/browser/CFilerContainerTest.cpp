@@ -35,10 +35,11 @@ protected:
         panel.LayoutSideBySide(r);
     }
 
-    // trip\ with three kinds of recordings, a no-kind recording, a text file,
-    // a ".MOV" that is no recording, and nested folders.
+    // A trip folder with three kinds of recordings, a no-kind recording, a
+    // text file, a ".MOV" that is no recording, and nested folders; Japanese
+    // names, as the program's users keep them, on folders and a recording.
     std::wstring MakeTrip() {
-        const std::wstring trip = files.File(L"trip");
+        const std::wstring trip = files.File(L"ドライブ記録 2025");
         MakeFolder(trip);
         EXPECT_TRUE(CopyRecording("2401020304_A001.MOV", trip + L"\\2401020304_A001.MOV"));
         EXPECT_TRUE(CopyRecording("2401020312_G002.MOV", trip + L"\\2401020312_G002.MOV"));
@@ -47,10 +48,11 @@ protected:
         WriteText(trip + L"\\notes.txt", "not a movie");
         WriteText(trip + L"\\2401020399_P999.MOV", "not a movie either");
         MakeFolder(trip + L"\\day2");
-        MakeFolder(trip + L"\\day1");
-        MakeFolder(trip + L"\\day1\\deep");
-        EXPECT_TRUE(CopyRecording("2401020312_G002.MOV", trip + L"\\day1\\deep\\2401030312_S001.MOV"));
-        EXPECT_TRUE(CopyRecording("2401020304_A001.MOV", trip + L"\\day1\\2401030304_A001.MOV"));
+        MakeFolder(trip + L"\\1日目");
+        MakeFolder(trip + L"\\1日目\\deep");
+        EXPECT_TRUE(CopyRecording("2401020312_G002.MOV", trip + L"\\1日目\\deep\\2401030312_S001.MOV"));
+        EXPECT_TRUE(CopyRecording("2401020304_A001.MOV", trip + L"\\1日目\\2401030304_A001.MOV"));
+        EXPECT_TRUE(CopyRecording("2401020304_A001.MOV", trip + L"\\1日目\\夜の首都高.MOV"));
         return trip;
     }
 
@@ -65,12 +67,12 @@ TEST_F(FilePanelWindows, AFolderSourceShowsItsSubFoldersAndItsRecordingsInTwoGro
     const std::wstring trip = MakeTrip();
     panel.OpenSource(trip, kSourceFolder);
     EXPECT_EQ(panel.GetSourceKind(), kSourceFolder);
-    EXPECT_EQ(host.TreeChildren(nullptr), (std::vector<std::wstring>{L"trip"}));
+    EXPECT_EQ(host.TreeChildren(nullptr), (std::vector<std::wstring>{L"ドライブ記録 2025"}));
     const HTREEITEM top = panel.Tree().GetRoot();
-    EXPECT_EQ(host.TreeChildren(top), (std::vector<std::wstring>{L"day1", L"day2"}));
+    EXPECT_EQ(host.TreeChildren(top), (std::vector<std::wstring>{L"1日目", L"day2"}));
     EXPECT_EQ(panel.Tree().GetSelection(), top);
     EXPECT_EQ(host.folderSelections, 1);
-    EXPECT_EQ(host.Rows(), (std::vector<std::wstring>{L"REC_0001", L"2401020304_A001", L"2401020312_G002",
+    ASSERT_EQ(host.Rows(), (std::vector<std::wstring>{L"REC_0001", L"2401020304_A001", L"2401020312_G002",
                                                       L"2401020320_M003"}));
     // Column 1 holds the kind label.
     EXPECT_EQ(panel.List().GetItemText(1, 1), std::wstring(UiText(kSlotKindContinuous)));
@@ -92,12 +94,13 @@ TEST_F(FilePanelWindows, OpeningATreeFolderListsItAndKeepsItsSubFoldersAsChildre
     panel.OpenSource(trip + L"\\", kSourceFolder);  // a trailing "\" opens the same
     const HTREEITEM top = panel.Tree().GetRoot();
     const HTREEITEM day1 = panel.Tree().GetChildItem(top);
-    ASSERT_EQ(panel.Tree().GetItemPath(day1), trip + L"\\day1");
+    ASSERT_EQ(panel.Tree().GetItemPath(day1), trip + L"\\1日目");
     panel.Tree().SelectItem(CFolderTreeCtrl::ToId(day1));
     EXPECT_EQ(host.folderSelections, 2);
-    EXPECT_EQ(host.Rows(), (std::vector<std::wstring>{L"2401030304_A001"}));
+    EXPECT_EQ(host.Rows(), (std::vector<std::wstring>{L"2401030304_A001", L"夜の首都高"}));
     EXPECT_EQ(host.TreeChildren(day1), (std::vector<std::wstring>{L"deep"}));
-    EXPECT_EQ(panel.List().shownRecords.size(), 1u);
+    ASSERT_EQ(panel.List().shownRecords.size(), 2u);
+    EXPECT_EQ(std::wstring(panel.List().shownRecords[1].fullPath), trip + L"\\1日目\\夜の首都高.MOV");
 }
 
 TEST_F(FilePanelWindows, KindFiltersHideTheirRowsAndSelectRowZero) {
@@ -122,10 +125,11 @@ TEST_F(FilePanelWindows, CollectAllRecordsWalksTheWholeFolderSource) {
     const MovieFileRecordList& all = panel.CollectAllRecords();
     std::vector<std::wstring> names;
     for (const MovieFileRecord& r : all) names.push_back(r.fileName);
-    // day1 holds a file of its own: its records and those below it in
+    // 1日目 holds files of its own: its records and those below it in
     // two-group order, ahead of the folder's own files.
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"2401030304_A001.MOV", L"2401030312_S001.MOV", L"2401020304_A001.MOV",
-                                               L"2401020312_G002.MOV", L"2401020320_M003.MOV", L"REC_0001.MOV"}));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"2401030304_A001.MOV", L"2401030312_S001.MOV", L"夜の首都高.MOV",
+                                               L"2401020304_A001.MOV", L"2401020312_G002.MOV", L"2401020320_M003.MOV",
+                                               L"REC_0001.MOV"}));
 }
 
 TEST_F(FilePanelWindows, ASingleFileStartsAsOneSelectedRowWithoutATree) {
@@ -176,6 +180,28 @@ TEST_F(FilePanelWindows, TheFilterButtonsStandAtTheirLayoutOffsets) {
         EXPECT_EQ(r.top - panelRect.top, 30) << k;
         EXPECT_EQ(GetDlgCtrlID(panel.FilterButton(k).Handle()), kFirstKindFilterId + k);
     }
+}
+
+// While a job runs the main window holds the panel's controls off: its
+// repaints and layouts no longer switch them back on.
+TEST_F(FilePanelWindows, HeldOffControlsStayOffThroughPaintAndLayout) {
+    panel.OpenSource(MakeTrip(), kSourceFolder);
+    const auto anyOn = [&] {
+        bool on = panel.Tree().IsEnabled() || panel.List().IsEnabled() || IsWindowEnabled(panel.PathEdit());
+        for (int k = 0; k < kKindCount; ++k) on = on || panel.FilterButton(k).IsEnabled();
+        return on;
+    };
+    panel.HoldControlsOff(true);
+    HDC dc = GetDC(host.Handle());
+    panel.Paint(host.video, dc, 0);
+    ReleaseDC(host.Handle(), dc);
+    RECT r = host.video;
+    panel.LayoutSideBySide(r);
+    panel.EnableControls(true);
+    EXPECT_FALSE(anyOn());
+    panel.HoldControlsOff(false);
+    panel.EnableControls(true);
+    EXPECT_TRUE(anyOn());
 }
 
 TEST_F(FilePanelWindows, TheFileCountAndLegendPaintOnTheOwner) {

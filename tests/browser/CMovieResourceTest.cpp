@@ -36,7 +36,7 @@ private:
 
 TEST(PathWatcher, RemovingTheWatchedFolderPostsSourceLostExactlyOnce) {
     testing_support::TempFolder temp;
-    const std::wstring watched = temp.File(L"card");
+    const std::wstring watched = temp.File(L"ドライブ記録 2025");
     browser_testing::MakeFolder(watched);
     browser_testing::MakeFolder(watched + L"\\DCIM");
     LostCounter owner;

@@ -39,16 +39,17 @@ protected:
         dcim_ = root_ + L"DCIM";
         RemoveTree(dcim_);
         MakeFolder(dcim_);
-        // 100MEDIA: impact and parking recordings; 101MEDIA, the newest
-        // folder: a continuous recording (firmware digits 01 02 03) first by
-        // name, and an impact one (02 10 31).
+        // 100MEDIA: impact and parking recordings; 101ドライブ, the newest
+        // folder, named in Japanese as a user may rename it: a continuous
+        // recording (firmware digits 01 02 03) first by name, and an impact
+        // one (02 10 31).
         MakeFolder(dcim_ + L"\\100MEDIA");
         ASSERT_TRUE(CopyRecording("2401020312_G002.MOV", dcim_ + L"\\100MEDIA\\2401010312_G001.MOV"));
         ASSERT_TRUE(CopyRecording("2401020304_A001.MOV", dcim_ + L"\\100MEDIA\\2401010320_P002.MOV"));
         WriteText(dcim_ + L"\\100MEDIA\\INDEX.DAT", "index");
-        MakeFolder(dcim_ + L"\\101MEDIA");
-        ASSERT_TRUE(CopyRecording("2401020304_A001.MOV", dcim_ + L"\\101MEDIA\\2401020304_A001.MOV"));
-        ASSERT_TRUE(CopyRecording("2401020312_G002.MOV", dcim_ + L"\\101MEDIA\\2401020312_G002.MOV"));
+        MakeFolder(dcim_ + L"\\101ドライブ");
+        ASSERT_TRUE(CopyRecording("2401020304_A001.MOV", dcim_ + L"\\101ドライブ\\2401020304_A001.MOV"));
+        ASSERT_TRUE(CopyRecording("2401020312_G002.MOV", dcim_ + L"\\101ドライブ\\2401020312_G002.MOV"));
         // Recordings only further down, and none at all: no items.
         MakeFolder(dcim_ + L"\\102DEEP");
         MakeFolder(dcim_ + L"\\102DEEP\\inner");
@@ -80,7 +81,7 @@ TEST_F(SdCard, OpensAtDcimWithFoldersThatHoldRecordingsDirectly) {
     EXPECT_EQ(panel.SourcePath(), root_.substr(0, 2));  // "R:"
     EXPECT_EQ(panel.Tree().RootPath(), dcim_);
     EXPECT_EQ(panel.Resource().WatchedPathText(), dcim_);
-    EXPECT_EQ(host.TreeChildren(nullptr), (std::vector<std::wstring>{L"100MEDIA", L"101MEDIA"}));
+    EXPECT_EQ(host.TreeChildren(nullptr), (std::vector<std::wstring>{L"100MEDIA", L"101ドライブ"}));
     const HTREEITEM first = panel.Tree().GetRoot();
     const HTREEITEM second = panel.Tree().GetNextSiblingItem(first);
     EXPECT_EQ(panel.Tree().GetItemData(first), static_cast<LPARAM>(4 | 8));  // G and P

@@ -51,16 +51,33 @@ TEST_F(IniFile, EveryWriteHidesTheFileAgain) {
     EXPECT_EQ(Attributes(), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
 }
 
-TEST_F(IniFile, AnExistingAnsiFileIsReadAndWrittenAsItIs) {
-    const std::string ansi = "[DISPLAY]\r\nVOLUME=123\r\n";
-    FILE* out = _wfopen(folder.File(L"Default_Folder.ini").c_str(), L"wb");
-    ASSERT_NE(out, nullptr);
-    fwrite(ansi.data(), 1, ansi.size(), out);
-    fclose(out);
-    EXPECT_EQ(ReadIniString(L"DISPLAY", L"VOLUME"), L"123");
-    ASSERT_TRUE(WriteIniString(L"DISPLAY", L"ASPECT", L"on"));
-    EXPECT_EQ(ReadIniString(L"DISPLAY", L"VOLUME"), L"123");
-    EXPECT_EQ(ReadIniString(L"DISPLAY", L"ASPECT"), L"on");
+// A file saved by hand naming a Japanese folder, as UTF-16 with its
+// byte-order mark or in the ANSI code page (932 for the program's users):
+// read as it is, and a write keeps its values and its form.
+TEST_F(IniFile, AnExistingFileIsReadAndWrittenInItsOwnForm) {
+    const std::wstring text = L"[SOURCE]\r\nFOLDER=C:\\ドライブ記録 2025\r\n";
+    std::string ansi(text.size() * 2, '\0');
+    ansi.resize(WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), ansi.data(),
+                                    static_cast<int>(ansi.size()), nullptr, nullptr));
+    const std::string utf16 = "\xFF\xFE" + std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+    const std::wstring path = folder.File(L"Default_Folder.ini");
+    for (const std::string& stored : {utf16, ansi}) {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        FILE* file = _wfopen(path.c_str(), L"wb");
+        ASSERT_NE(file, nullptr);
+        fwrite(stored.data(), 1, stored.size(), file);
+        fclose(file);
+        EXPECT_EQ(ReadIniString(L"SOURCE", L"FOLDER"), L"C:\\ドライブ記録 2025");
+        ASSERT_TRUE(WriteIniString(L"DISPLAY", L"ASPECT", L"on"));
+        EXPECT_EQ(ReadIniString(L"SOURCE", L"FOLDER"), L"C:\\ドライブ記録 2025");
+        EXPECT_EQ(ReadIniString(L"DISPLAY", L"ASPECT"), L"on");
+        char head[2] = {};
+        file = _wfopen(path.c_str(), L"rb");
+        ASSERT_NE(file, nullptr);
+        fread(head, 1, sizeof head, file);
+        fclose(file);
+        EXPECT_EQ(std::string(head, sizeof head), stored.substr(0, 2)) << "the file keeps its form";
+    }
 }
 
 TEST_F(IniFile, MissingFileSectionOrKeyReadsEmpty) {
