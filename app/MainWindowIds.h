@@ -20,8 +20,6 @@ constexpr UINT kCommandSizeMode = 16;
 constexpr int kSettingsTemplate = 175;
 // The G-sensor graph's scale fills its left 50 pixels.
 constexpr int kGraphLeftMargin = 50;
-constexpr int kWebViewMapTemplate = 326;
-constexpr int kBrowserMapTemplate = 134;
 
 // Timers of the main window.
 constexpr UINT_PTR kTimerPlaybackTick = 100;

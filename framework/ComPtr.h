@@ -1,6 +1,7 @@
 #pragma once
 
 #include <objbase.h>
+#include <ole2.h>
 
 #include <utility>
 
@@ -40,6 +41,8 @@ public:
         Reset();
         return &pointer_;
     }
+    // Hands the reference to the caller, who releases it.
+    Interface* Detach() { return std::exchange(pointer_, nullptr); }
     void Reset() {
         if (pointer_ != nullptr) {
             std::exchange(pointer_, nullptr)->Release();

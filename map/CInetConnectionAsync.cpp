@@ -2,17 +2,17 @@
 
 #include "map/InternetRequest.h"
 #include "map/ProxyRegistry.h"
+#include "map/UpdateCheck.h"
 #include "map/core/ProxySetting.h"
 
 namespace {
 
-constexpr wchar_t kRequestHeaders[] = L"Accept: */*\r\n\r\n";
 constexpr wchar_t kProxyValueName[] = L"ProxyServer";
 
 }  // namespace
 
 CInetConnectionAsync::CInetConnectionAsync(OnlineSettings settings)
-    : settings_(std::move(settings)), monitorWake_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    : settings_(std::move(settings)) {
     monitor_ = std::make_unique<fw::WorkerThread>([this] { return MonitorThreadProc(); });
     monitor_->Resume();
 }
@@ -26,19 +26,15 @@ void CInetConnectionAsync::StopMonitor() {
     if (!monitor_) {
         return;
     }
-    monitorStop_ = 1;
-    SetEvent(monitorWake_.Get());
+    pause_.Stop();
     monitor_->Wait(INFINITE);
     monitor_.reset();
 }
 
 unsigned CInetConnectionAsync::MonitorThreadProc() {
-    while (monitorStop_.load() == 0) {
-        // The pause comes first, so the first verdict is a second away; a
-        // stop during the pause ends the thread without another probe.
-        if (WaitForSingleObject(monitorWake_.Get(), settings_.probeIntervalMs) != WAIT_TIMEOUT) {
-            break;
-        }
+    // The pause comes first, so the first verdict is a second away; a stop
+    // during the pause ends the thread without another probe.
+    while (pause_.Wait(settings_.probeIntervalMs)) {
         PublishProbe(Probe());
     }
     return 0;
@@ -72,8 +68,8 @@ bool CInetConnectionAsync::ProbeThroughProxy(const wchar_t* url) const {
     if (!session) {
         return false;
     }
-    return InternetRequest::Send(session.Get(), url, kRequestHeaders, INTERNET_FLAG_NO_CACHE_WRITE,
-                                 settings_.requestTimeoutMs)
+    return InternetRequest::Send(session.Get(), url, kAcceptAnyHeaders, INTERNET_FLAG_NO_CACHE_WRITE,
+                                 RequestLimits::All(settings_.requestTimeoutMs))
         .Answered();
 }
 
@@ -146,6 +142,10 @@ bool CInetConnectionAsync::StartUpdateCheck(const std::wstring& firmwareText, Up
         return false;
     }
     return update_->Resume();
+}
+
+bool CInetConnectionAsync::StartUpdateCheck(const std::wstring& firmwareText) {
+    return StartUpdateCheck(firmwareText, UpdateCheckThreadProc);
 }
 
 void CInetConnectionAsync::StopUpdateThread() {

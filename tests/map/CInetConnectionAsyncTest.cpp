@@ -178,6 +178,19 @@ TEST_F(OnlineTest, StopDuringAProbeThatGetsNoAnswerIsBounded) {
     EXPECT_FALSE(monitor.Online());
 }
 
+// Should its wake-up event not be made, the monitor still pauses between
+// probes (rather than ending at once and staying offline) and still stops.
+TEST_F(OnlineTest, PauseWithoutItsEventStillRunsAndStops) {
+    ProbePause pause{fw::UniqueHandle()};
+    EXPECT_TRUE(pause.Wait(50));
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(100ms);
+        pause.Stop();
+    });
+    EXPECT_LT(TimeOf([&] { EXPECT_FALSE(pause.Wait(60000)); }), 2000ms);
+    stopper.join();
+}
+
 // A session is usable for what the update check fetches.
 std::string FetchHead(const InternetHandle& session, const std::wstring& url, const LoopbackHttpServer& server) {
     const size_t before = server.Requests().size();
