@@ -28,27 +28,14 @@ void PanelTest::TearDown() {
     DeleteUiFonts();
 }
 
-void PanelTest::Show(const std::wstring& path, int frameCount, float frameDurationMs) {
-    frames = frameCount;
-    engine.frameDuration = frameDurationMs;
-    ASSERT_TRUE(ShowRecording(engine, path, frameCount, frameDurationMs));
-}
-
-void PanelTest::ShowStandard(const std::string& fileName, int frameCount) {
+void PanelTest::ShowStandard(const std::string& fileName) {
     const RecordingRecipe& recipe = StandardRecording(fileName);
-    Show(TestRecordingPath(fileName).wstring(), frameCount > 0 ? frameCount : ExpectedFrameCount(recipe),
-         RecipeFrameDuration(recipe));
+    frames = ExpectedFrameCount(recipe);
+    engine.frameDuration = RecipeFrameDuration(recipe);
+    ASSERT_TRUE(ShowRecording(engine, TestRecordingPath(fileName).wstring(), frames, engine.frameDuration));
 }
 
-int PanelTest::FrameOfEntry(int entry) const {
-    const ClipRecords* records = Records();
-    for (size_t f = 0; records != nullptr && f < records->frameIndex.size(); ++f) {
-        if (records->frameIndex[f]->entryIndex == entry) {
-            return static_cast<int>(f);
-        }
-    }
-    return -1;
-}
+int PanelTest::FrameOfEntry(int entry) const { return testing_support::FrameOfEntry(Records(), entry); }
 
 void PanelTest::Capture(HWND window, DibCanvas& shot, const wchar_t* name) const {
     CaptureWindow(window, shot);

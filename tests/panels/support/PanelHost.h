@@ -22,13 +22,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Shows a standard recording (or any file) at the frame rate of its
-    // recipe; frames 0 means the recipe's own count.
-    void Show(const std::wstring& path, int frames, float frameDurationMs);
-    void ShowStandard(const std::string& fileName, int frames = 0);
-    // The first frame that shows the entry's record; -1 when none does.
-    int FrameOfEntry(int entry) const;
+    // Shows a standard recording with its movie's frames at the engine's
+    // frame length for it.
+    void ShowStandard(const std::string& fileName);
     const ClipRecords* Records() const { return engine.ShownClipReader.Records(); }
+    int FrameOfEntry(int entry) const;
     // The window as it is on the screen, kept as <name>.bmp for a look.
     void Capture(HWND window, DibCanvas& shot, const wchar_t* name) const;
 

@@ -43,6 +43,13 @@ bool ShowRecording(PlayerEngine& engine, const std::wstring& path, int64_t frame
            BuildFrameRecordIndex(*reader.Records(), frames, frameDurationMs);
 }
 
+int FrameOfEntry(const ClipRecords* records, int entry) {
+    for (size_t f = 0; records != nullptr && f < records->frameIndex.size(); ++f) {
+        if (records->frameIndex[f]->entryIndex == entry) return static_cast<int>(f);
+    }
+    return -1;
+}
+
 RecordingRecipe NonFiniteRecipe() {
     RecordingRecipe recipe;
     recipe.fileName = "2401020340_G009.MOV";

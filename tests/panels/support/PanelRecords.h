@@ -26,6 +26,9 @@ float RecipeFrameDuration(const RecordingRecipe& recipe);
 // given frames, as loading a clip does; the engine must be set up.
 bool ShowRecording(PlayerEngine& engine, const std::wstring& path, int64_t frames, float frameDurationMs);
 
+// The first frame that shows the entry's record; -1 when none does.
+int FrameOfEntry(const ClipRecords* records, int entry);
+
 // A short impact recording whose number texts read as infinity or NaN in
 // some entries (G values, speed, latitude), from entry 3 on.
 RecordingRecipe NonFiniteRecipe();
