@@ -1,6 +1,6 @@
 // The G-sensor graph on the screen, drawing the plain continuous recording:
 // its events at entries 12 (kind 5), 30 (kind 10), 31 (kind 11 with the
-// detection flag) and 45 (kind 6).
+// detection flag) and 45 (kind 6), and kind 9 given to entry 20 here.
 #include <gtest/gtest.h>
 
 #include "panels/CGSensorDlg.h"
@@ -9,8 +9,8 @@
 
 namespace {
 
+using testing_support::CloseColour;
 using testing_support::CountNear;
-using testing_support::DibCanvas;
 
 constexpr int kMargin = 50;
 constexpr int kWidth = 656;
@@ -35,32 +35,31 @@ protected:
         graph.DestroyWindow();
         PanelTest::TearDown();
     }
-
-    // Where a frame's column lies: the whole clip is spread over the width.
+    // The whole clip is spread over the width.
     int ColumnOf(int frame) const { return kMargin + static_cast<int>(frame * graph.GetPixelsPerFrame()); }
-    void Draw(DibCanvas& shot, const wchar_t* name) {
-        graph.Redraw();
-        Capture(graph.Handle(), shot, name);
-    }
 
     CGSensorDlg graph{engine};
 };
 
 TEST_F(GraphWindow, DrawsCurvesMarkersShadingAndThePosition) {
+    engine.ShownClipReader.Records()->gsensor[20].triggerKind = 9;
     graph.position = frames / 2;
-    DibCanvas shot(kWidth, kHeight);
-    Draw(shot, L"graph-screenshot");
+    graph.Redraw();
+    testing_support::DibCanvas shot(kWidth, kHeight);
+    Capture(graph.Handle(), shot, L"graph-screenshot");
 
     // Event lines in their colours: kind 6 white, kind 10 magenta, kind 11
-    // cyan; the detection frame shades the foot red.
-    EXPECT_TRUE(testing_support::CloseColour(shot.Pixel(ColumnOf(FrameOfEntry(45)), 20), kWhite));
-    EXPECT_TRUE(testing_support::CloseColour(shot.Pixel(ColumnOf(FrameOfEntry(30)), 20), RGB(255, 0, 255), 40));
-    EXPECT_TRUE(testing_support::CloseColour(shot.Pixel(ColumnOf(FrameOfEntry(31)), 20), RGB(0, 255, 255), 40));
+    // cyan; the detection frame shades the foot red; kind 9's marker image.
+    EXPECT_TRUE(CloseColour(shot.Pixel(ColumnOf(FrameOfEntry(45)), 20), kWhite));
+    EXPECT_TRUE(CloseColour(shot.Pixel(ColumnOf(FrameOfEntry(30)), 20), RGB(255, 0, 255), 40));
+    EXPECT_TRUE(CloseColour(shot.Pixel(ColumnOf(FrameOfEntry(31)), 20), RGB(0, 255, 255), 40));
     const COLORREF band = shot.Pixel(ColumnOf(FrameOfEntry(31)) + 2, kHeight - 5);
     EXPECT_GT(GetRValue(band), GetGValue(band) + 40);
-    // The label's glyph beside its line.
-    EXPECT_GT(CountNear(shot, {ColumnOf(FrameOfEntry(45)) + 1, 60, ColumnOf(FrameOfEntry(45)) + 20, 140}, kWhite, 0),
-              4);
+    const int image = ColumnOf(FrameOfEntry(20)) + 1;
+    EXPECT_GT(CountNear(shot, {image, 0, image + 12, kHeight}, RGB(255, 255, 0), 30), 10);
+    // A label's glyph beside its line.
+    const int label = ColumnOf(FrameOfEntry(45)) + 1;
+    EXPECT_GT(CountNear(shot, {label, 60, label + 20, 140}, kWhite, 0), 4);
 
     // Frame 0 starts the curves at the left margin: X -0.423 g, Y 0.045 g,
     // Z 1.0 g at 90 pixels a g, merged onto the background.
@@ -69,8 +68,7 @@ TEST_F(GraphWindow, DrawsCurvesMarkersShadingAndThePosition) {
     EXPECT_EQ(GetBValue(shot.Pixel(kMargin, 93 - 90)), 255);
 
     const float perFrame = static_cast<float>(kWidth - kMargin) / static_cast<float>(frames);
-    const int line = kMargin + static_cast<int>(static_cast<float>(frames / 2) * perFrame);
-    EXPECT_EQ(shot.Pixel(line, kHeight / 2 + 20), kWhite);
+    EXPECT_EQ(shot.Pixel(kMargin + static_cast<int>(static_cast<float>(frames / 2) * perFrame), 113), kWhite);
 }
 
 TEST_F(GraphWindow, ClicksAskTheParentForThePreviousAndNextEvent) {
@@ -81,21 +79,6 @@ TEST_F(GraphWindow, ClicksAskTheParentForThePreviousAndNextEvent) {
         EXPECT_EQ(posted.message, message);
         EXPECT_EQ(posted.wParam + posted.lParam, 0u);
     }
-}
-
-TEST_F(GraphWindow, AnEventRecordingShowsItsAxesAndTheMarkerImage) {
-    // Kind 9 labels with the marker image; in an event recording the axis
-    // channels match too, so the first frames carry the X axis's mark.
-    std::vector<GSensorRecord>& records = engine.ShownClipReader.Records()->gsensor;
-    records[20].triggerKind = 9;
-    records[20].axis = 0;
-    graph.eventClip = 1;
-    graph.position = frames - 1;
-    DibCanvas shot(kWidth, kHeight);
-    Draw(shot, L"graph-event-screenshot");
-    EXPECT_TRUE(testing_support::CloseColour(shot.Pixel(ColumnOf(0), 20), RGB(0, 255, 0), 40));
-    const int image = ColumnOf(FrameOfEntry(20)) + 1;
-    EXPECT_GT(CountNear(shot, {image, 0, image + 12, kHeight}, RGB(255, 255, 0), 30), 10);
 }
 
 }  // namespace
