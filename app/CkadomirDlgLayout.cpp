@@ -1,6 +1,7 @@
 // Layouts and painting of the main window. It is always 1120 x 700 and
 // borderless; it paints its own skin and title.
 
+#include "VideoZoom.h"
 #include "app/CkadomirDlg.h"
 #include "app/LayoutRects.h"
 #include "app/MainWindowIds.h"
@@ -34,6 +35,9 @@ void CkadomirDlg::LayoutSmall() { Layout(0); }
 
 void CkadomirDlg::Layout(int sizeMode) {
     sizeMode_ = sizeMode;
+    if (infoPanel_ != nullptr) {
+        infoPanel_->layoutMode = sizeMode;
+    }
     ApplyWindowSize();
     const RECT client = ClientRect();
     const RECT video = videoSurface_.ClientRect();
@@ -145,6 +149,38 @@ void CkadomirDlg::ResetZoom() {
     zoomCentre_ = ZoomCentre(sizeMode_);
 }
 
+void CkadomirDlg::ApplyZoom(int repaint) {
+    if (EngineReady()) {
+        engineTable_.SetVideoZoom(&engine_, zoomCentre_.x, zoomCentre_.y, zoomPan_.x, zoomPan_.y, zoomScale_, repaint);
+    }
+}
+
+// In the zoom mode a click on the video magnifies it; the file panel makes
+// way for its zoom picture.
+void CkadomirDlg::SetZoomMode(int on) {
+    videoSurface_.zoomMode = on;
+    filePanel_.SetZoomMode(on != 0);
+    filePanel_.EnableControls(sizeMode_ != 2);
+    Invalidate();
+    if (!on) {
+        ResetZoom();
+        ApplyVideoZoom(engine_, 0, zoomCentre_.x, zoomCentre_.y, zoomPan_.x, zoomPan_.y, zoomScale_);
+    }
+}
+
+// The window keeps its layout: full screen is not offered.
+void CkadomirDlg::ToggleFullScreen(int) {}
+
+LRESULT CkadomirDlg::OnSize(const fw::Message& m) {
+    const LRESULT result = Default(m);
+    if (m.wParam == SIZE_RESTORED) {
+        ApplyZoom(0);
+    }
+    return result;
+}
+
+LRESULT CkadomirDlg::OnSizeButton(const fw::Message&) { return 0; }
+
 LRESULT CkadomirDlg::OnPaint(const fw::Message& m) {
     if (IsIconic(Handle())) {
         return Default(m);
@@ -160,10 +196,23 @@ LRESULT CkadomirDlg::OnPaint(const fw::Message& m) {
             if (sizeMode_ != 2 && videoSurface_.Handle() != nullptr) {
                 filePanel_.Paint(VideoRect(), dc.Get(), sizeMode_);
             }
+            PaintPanels(dc.Get());
         }
     }
     RefreshVideo();
     return 0;
+}
+
+// The information panel's corner image, and in the large layout the status
+// strip it paints in place of its own window.
+void CkadomirDlg::PaintPanels(HDC dc) {
+    if (infoPanel_ == nullptr || infoPanel_->Handle() == nullptr) {
+        return;
+    }
+    infoPanel_->DrawCornerImage(dc);
+    if (sizeMode_ == 2) {
+        infoPanel_->DrawStatusLine(dc);
+    }
 }
 
 LRESULT CkadomirDlg::OnEraseBkgnd(const fw::Message& m) {

@@ -3,6 +3,7 @@
 #include "app/MainWindowIds.h"
 #include "app/PanelStandIn.h"
 #include "app/WebViewRuntime.h"
+#include "browser/CSourceOpenDlg.h"
 #include "map/CGoogleMapDlg.h"
 #include "map/CGoogleMapDlg2.h"
 
@@ -17,12 +18,9 @@ PanelFactory StandIn(int templateId) {
 MainWindowSeams ProductSeams() {
     MainWindowSeams seams;
     seams.fillEngineTable = FillPlayerEngineTable;
-    // The panels' own code comes with their own work; until then each place
-    // holds an empty window on its template.
-    seams.infoPanel = StandIn(kInfoPanelTemplate);
-    seams.graph = StandIn(kGraphTemplate);
+    // The settings dialog's own code comes with its own work; until then its
+    // place holds an empty window on its template.
     seams.settingsDialog = StandIn(kSettingsTemplate);
-    seams.obdWindow = StandIn(kObdTemplate);
     seams.mapWindows.webView = [](IHostWebViewFuncs& bridge) -> std::unique_ptr<IWebViewMapWindow> {
         return std::make_unique<CGoogleMapDlg2>(&bridge);
     };
@@ -31,5 +29,12 @@ MainWindowSeams ProductSeams() {
     };
     seams.webViewRuntimeInstalled = IsWebViewRuntimeInstalled;
     seams.timers = std::make_shared<WindowTimers>();
+    seams.chooseSource = [](HWND owner) -> std::optional<ChosenSource> {
+        CSourceOpenDlg dialog;
+        if (dialog.DoModal(owner) != IDOK) {
+            return std::nullopt;
+        }
+        return ChosenSource{dialog.Kind(), dialog.ChosenPath()};
+    };
     return seams;
 }

@@ -2,18 +2,23 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "PlayerEngine.h"
 #include "app/WindowTimers.h"
+#include "browser/core/FilePanelCore.h"
 #include "framework/Dialog.h"
 #include "map/IHostWebViewFuncs.h"
+#include "map/CInetConnectionAsync.h"
 #include "map/IMapWindow.h"
 #include "map/OnlineSettings.h"
 
 // What the main window is made from besides its own code: the engine's
-// entry table, the windows of the panels and the map, the question whether
-// the web-view runtime is installed, where the map goes online, and its
-// timers. The program uses ProductSeams(); tests replace single parts.
+// entry table, the settings dialog and the map windows, the question
+// whether the web-view runtime is installed, where the map goes online,
+// and its timers. The program uses ProductSeams(); tests replace single
+// parts.
 using PanelFactory = std::function<std::unique_ptr<fw::Dialog>()>;
 
 // The two map windows, each made for the bridge that its page calls. Each
@@ -23,16 +28,24 @@ struct MapWindowFactory {
     std::function<std::unique_ptr<IMapWindow>(IHostWebViewFuncs& bridge)> browserControl;
 };
 
+// The source the user chose in the source dialog.
+struct ChosenSource {
+    SourceKind kind = kSourceNone;
+    std::wstring path;
+};
+
 struct MainWindowSeams {
     std::function<void(PlayerEngineTable&)> fillEngineTable;
-    PanelFactory infoPanel;
-    PanelFactory graph;
     PanelFactory settingsDialog;
-    PanelFactory obdWindow;
     MapWindowFactory mapWindows;
     std::function<bool()> webViewRuntimeInstalled;
     OnlineSettings online;
     std::shared_ptr<WindowTimers> timers;
+    // The update check's procedure, started once the map page first reports
+    // ready; empty for the program's own check.
+    CInetConnectionAsync::UpdateCheckProc updateCheck;
+    // The source dialog; nothing when the user cancelled it.
+    std::function<std::optional<ChosenSource>(HWND owner)> chooseSource;
 };
 
 MainWindowSeams ProductSeams();
