@@ -62,7 +62,22 @@ bool CInetConnectionAsync::Probe() const {
     if ((flags & INTERNET_CONNECTION_PROXY) != 0) {
         return ProbeThroughProxy(settings_.probeUrl.c_str());
     }
-    return InternetCheckConnectionW(settings_.probeUrl.c_str(), FLAG_ICC_FORCE_CONNECTION, 0) != FALSE;
+    return ProbeDirect(settings_.probeUrl.c_str());
+}
+
+// The system's own connection check has no time limit: a server that takes
+// the connection and never answers, or a network that swallows it, would
+// hold the monitor, and with it the program's end, for as long as the
+// system waits. A request of our own carries the same limits as the proxy
+// path's.
+bool CInetConnectionAsync::ProbeDirect(const wchar_t* url) const {
+    const InternetHandle session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    if (!session) {
+        return false;
+    }
+    return InternetRequest::Send(session.Get(), url, kRequestHeaders, INTERNET_FLAG_NO_CACHE_WRITE,
+                                 settings_.requestTimeoutMs)
+        .Answered();
 }
 
 // Probes never write to the cache: an old copy of the page proves nothing.
@@ -116,7 +131,7 @@ InternetHandle CInetConnectionAsync::OpenCheckedSession(const wchar_t* url) cons
         }
         return OpenSession();
     }
-    if (url != nullptr && !InternetCheckConnectionW(url, FLAG_ICC_FORCE_CONNECTION, 0)) {
+    if (url != nullptr && !ProbeDirect(url)) {
         return {};
     }
     InternetHandle session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));

@@ -64,6 +64,7 @@ private:
     unsigned MonitorThreadProc();
     bool Probe() const;
     bool ProbeThroughProxy(const wchar_t* url) const;
+    bool ProbeDirect(const wchar_t* url) const;
     BOOL ConnectedState(DWORD* flags) const;
     void ApplyRequestTimeouts(const InternetHandle& session) const;
     void PublishProbe(bool succeeded);
