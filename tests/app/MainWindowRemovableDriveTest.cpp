@@ -13,6 +13,7 @@
 #include "TestRecordings.h"
 #include "support/CkadomirDlgTestAccess.h"
 #include "support/MainWindowFixture.h"
+#include "support/MessagePump.h"
 
 namespace {
 
@@ -36,6 +37,29 @@ protected:
         }
     }
 
+    // The card goes: the folder behind its drive letter disappears. It is
+    // back when the test ends, for the next test of the run.
+    class PulledCard {
+    public:
+        PulledCard() {
+            const char* folder = std::getenv("OSTRILEX_REMOVABLE_DRIVE_FOLDER");
+            folder_ = folder != nullptr ? std::wstring(folder, folder + std::strlen(folder)) : L"";
+            pulled_ = !folder_.empty() && MoveFileW(folder_.c_str(), (folder_ + L".pulled").c_str());
+        }
+        ~PulledCard() {
+            if (pulled_) {
+                MoveFileW((folder_ + L".pulled").c_str(), folder_.c_str());
+            }
+        }
+        PulledCard(const PulledCard&) = delete;
+        PulledCard& operator=(const PulledCard&) = delete;
+        bool Pulled() const { return pulled_; }
+
+    private:
+        std::wstring folder_;
+        bool pulled_ = false;
+    };
+
     std::wstring card_;
 };
 
@@ -51,6 +75,18 @@ TEST_F(MainWindowOnACard, OpensTheCardsRecordingFolderAndOffersTheCsvExport) {
     EXPECT_TRUE(IsWindowEnabled(Child(38012)));
     // Joining needs a card too.
     EXPECT_TRUE(IsWindowEnabled(Child(38007)));
+}
+
+// A drive root chosen as a folder source has no parent folder to watch; the
+// root itself is watched, so losing the drive is reported.
+TEST_F(MainWindowOnACard, LosingADriveRootChosenAsFolderIsReported) {
+    Start();
+    CFilerContainer& panel = Access::FilePanel(*dialog);
+    panel.OpenSource(card_, kSourceFolder);
+    ASSERT_EQ(panel.Resource().WatchedPathText(), card_);
+    const PulledCard pulled;
+    ASSERT_TRUE(pulled.Pulled());
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return panel.Resource().LastLostPath() == card_; }, 3000));
 }
 
 }  // namespace

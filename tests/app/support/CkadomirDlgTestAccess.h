@@ -26,4 +26,5 @@ public:
     static int VolumeSliderMaximum(const CkadomirDlg& d) { return d.volumeSlider_.maximum; }
     static HDC OffScreenDC(const CkadomirDlg& d) { return d.offScreen_.GetDC(); }
     static bool HoldsLocks(const CkadomirDlg& d) { return d.clipListLock_.Valid() && d.eventMarkerLock_.Valid(); }
+    static CFilerContainer& FilePanel(CkadomirDlg& d) { return d.filePanel_; }
 };
