@@ -1,5 +1,6 @@
 #include "app/MainWindowSeams.h"
 
+#include "app/CSettingDlg.h"
 #include "app/MainWindowIds.h"
 #include "app/MapWindowStandIn.h"
 #include "app/PanelStandIn.h"
@@ -20,7 +21,7 @@ MainWindowSeams ProductSeams() {
     // then each place holds an empty window on its template.
     seams.infoPanel = StandIn(kInfoPanelTemplate);
     seams.graph = StandIn(kGraphTemplate);
-    seams.settingsDialog = StandIn(kSettingsTemplate);
+    seams.settingsDialog = [] { return std::make_unique<CSettingDlg>(); };
     seams.obdWindow = StandIn(kObdTemplate);
     seams.mapWindows.webView = [](IHostWebViewFuncs&) -> std::unique_ptr<IWebViewMapWindow> {
         return std::make_unique<MapWindowStandIn>(kWebViewMapTemplate);
