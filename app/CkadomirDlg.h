@@ -41,6 +41,8 @@ using WorkerProcedure = std::function<unsigned(CkadomirDlg&)>;
 //   CkadomirDlgChildren.cpp  the child windows and buttons
 //   CkadomirDlgControls.cpp  which controls are enabled when
 //   CkadomirDlgLayout.cpp    layouts and painting
+//   CkadomirDlgWindowModes.cpp  size modes, full screen and the zoom mode
+//   CkadomirDlgDrag.cpp      dragging the window by its title band
 //   CkadomirDlgPlayback.cpp  position, volume and the play button
 //   CkadomirDlgClip.cpp      closing a clip, the file panel and its folders
 //   CkadomirDlgWorker.cpp    the worker job and its controls
@@ -61,6 +63,15 @@ public:
     void UpdateControlStates();
 
     void LayoutSmall();
+    void LayoutMedium();
+    void LayoutLarge();
+    // The next size mode, kept on the work area.
+    void SwitchSizeMode();
+    // toggle 1 enters or leaves full screen; 0 only leaves it, or puts a
+    // window that is not in full screen back into its size mode.
+    void ToggleFullScreen(int toggle);
+    void LayoutFullScreen();
+    void SetZoomMode(int on);
     BOOL ShowFrameData(int frame);
     void SetSeekPos(int frame);
     BOOL ShowSpeedText();
@@ -120,6 +131,15 @@ private:
     int RecordingRows() const;
     RECT VideoRect() const;
     void ResetZoom();
+    void ApplyZoom(int repaint);
+    void EnterFullScreenLayout();
+    void LeaveFullScreenLayout();
+    void KeepOnWorkArea();
+    bool FarFromClipEnd();
+    LRESULT OnSizeButton(const fw::Message& m);
+    LRESULT OnLButtonDown(const fw::Message& m);
+    LRESULT OnLButtonUp(const fw::Message& m);
+    LRESULT OnMouseMove(const fw::Message& m);
     LRESULT OnPaint(const fw::Message& m);
     LRESULT OnEraseBkgnd(const fw::Message& m);
     LRESULT OnCtlColor(const fw::Message& m);

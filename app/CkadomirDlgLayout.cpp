@@ -16,18 +16,6 @@ constexpr RECT kTitleRect{10, 4, 400, 30};
 // Tooltip of the size button: the size the next press switches to.
 constexpr int kNextSizeSlots[kSizeModes] = {8, 7, 18};
 
-void Place(const fw::Window* window, const LayoutRect& r, bool repaint = true) {
-    if (window != nullptr && window->Handle() != nullptr) {
-        window->Move(ToRect(r), repaint);
-    }
-}
-
-void ShowIf(const fw::Window* window, bool shown) {
-    if (window != nullptr && window->Handle() != nullptr) {
-        window->Show(shown ? SW_SHOW : SW_HIDE);
-    }
-}
-
 }  // namespace
 
 void CkadomirDlg::LayoutSmall() { Layout(0); }

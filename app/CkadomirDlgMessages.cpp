@@ -10,10 +10,14 @@ const fw::MessageMap& CkadomirDlg::GetMessageMap() const {
         fw::OnMessage(WM_QUERYDRAGICON, &CkadomirDlg::OnQueryDragIcon),
         fw::OnMessage(WM_ERASEBKGND, &CkadomirDlg::OnEraseBkgnd),
         fw::OnCtlColor(&CkadomirDlg::OnCtlColor),
+        fw::OnMessage(WM_LBUTTONDOWN, &CkadomirDlg::OnLButtonDown),
+        fw::OnMessage(WM_LBUTTONUP, &CkadomirDlg::OnLButtonUp),
+        fw::OnMessage(WM_MOUSEMOVE, &CkadomirDlg::OnMouseMove),
         fw::OnMessage(WM_MOVE, &CkadomirDlg::OnMove),
         fw::OnMessage(WM_TIMER, &CkadomirDlg::OnTimer),
         fw::OnCommand(kCommandClose, &CkadomirDlg::OnCloseButton),
         fw::OnCommand(kCommandMinimize, &CkadomirDlg::OnMinimizeButton),
+        fw::OnCommand(kCommandSizeMode, &CkadomirDlg::OnSizeButton),
         fw::OnMessage(WM_SYSCOMMAND, &CkadomirDlg::OnSysCommand),
     });
     return map;

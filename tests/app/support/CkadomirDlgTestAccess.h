@@ -27,4 +27,9 @@ public:
     static HDC OffScreenDC(const CkadomirDlg& d) { return d.offScreen_.GetDC(); }
     static bool HoldsLocks(const CkadomirDlg& d) { return d.clipListLock_.Valid() && d.eventMarkerLock_.Valid(); }
     static CFilerContainer& FilePanel(CkadomirDlg& d) { return d.filePanel_; }
+    static int FullScreen(const CkadomirDlg& d) { return d.fullScreen_; }
+    static int ZoomMode(const CkadomirDlg& d) { return d.videoSurface_.zoomMode; }
+    static LayoutPoint ZoomPan(const CkadomirDlg& d) { return d.zoomPan_; }
+    static void SetBusy(CkadomirDlg& d, int busy) { d.busy_ = busy; }
+    static void SetClipOpen(CkadomirDlg& d, int open) { d.clipOpen_ = open; }
 };

@@ -1,6 +1,7 @@
 #include "FakeEngine.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace testing_support {
 
@@ -66,10 +67,7 @@ int32_t SeekWhilePlaying(PlayerEngine*, int32_t frame) {
     return 1;
 }
 
-int32_t GetCurrentFrame(PlayerEngine*) {
-    Fake().Log("GetCurrentFrame");
-    return 0;
-}
+int32_t GetCurrentFrame(PlayerEngine*) { return Fake().currentFrame; }
 
 int32_t SeekToFrame(PlayerEngine*, int64_t frame) {
     Fake().Log("SeekToFrame " + std::to_string(frame));
@@ -109,10 +107,7 @@ int32_t SetKeepAspect(PlayerEngine*, int32_t keep) {
     return 1;
 }
 
-int64_t GetFrameCount(PlayerEngine*) {
-    Fake().Log("GetFrameCount");
-    return 0;
-}
+int64_t GetFrameCount(PlayerEngine*) { return Fake().frameCount; }
 
 int64_t Zero64(PlayerEngine*) { return 0; }
 
@@ -138,8 +133,10 @@ int32_t SetDisplayMode(PlayerEngine*, uint32_t) {
     return 1;
 }
 
-int32_t SetVideoZoom(PlayerEngine*, int32_t, int32_t, int32_t, int32_t, float, int32_t) {
-    Fake().Log("SetVideoZoom");
+int32_t SetVideoZoom(PlayerEngine*, int32_t x, int32_t y, int32_t panX, int32_t panY, float scale, int32_t repaint) {
+    char line[96];
+    snprintf(line, sizeof line, "SetVideoZoom %d %d %d %d %.1f %d", x, y, panX, panY, scale, repaint);
+    Fake().Log(line);
     return 1;
 }
 
@@ -207,6 +204,8 @@ void FakeEngine::Reset() {
     initResult = 1;
     initWindow = nullptr;
     initFace.clear();
+    frameCount = 300;
+    currentFrame = 0;
 }
 
 void FakeEngine::Log(const std::string& line) {
@@ -227,5 +226,13 @@ std::vector<std::string> FakeEngine::CallsFrom(const std::string& prefix) const 
 }
 
 bool FakeEngine::Called(const std::string& prefix) const { return !CallsFrom(prefix).empty(); }
+
+std::vector<std::string> FakeEngine::Lines(const std::string& prefix) const {
+    std::vector<std::string> lines;
+    for (const std::string& call : Calls()) {
+        if (call.rfind(prefix, 0) == 0) lines.push_back(call);
+    }
+    return lines;
+}
 
 }  // namespace testing_support

@@ -26,10 +26,16 @@ public:
     // The calls from the first one that starts with `prefix` on.
     std::vector<std::string> CallsFrom(const std::string& prefix) const;
     bool Called(const std::string& prefix) const;
+    // The lines that start with `prefix`, in order.
+    std::vector<std::string> Lines(const std::string& prefix) const;
 
     int32_t initResult = 1;
     HWND__* initWindow = nullptr;
     std::wstring initFace;
+    // The open clip, as the engine would measure it: 10 s at 29.97 frames
+    // a second unless a test says otherwise.
+    int64_t frameCount = 300;
+    int32_t currentFrame = 0;
 
 private:
     mutable std::mutex mutex_;
