@@ -43,6 +43,7 @@ using WorkerProcedure = std::function<unsigned(CkadomirDlg&)>;
 //   CkadomirDlgLayout.cpp    layouts and painting
 //   CkadomirDlgWindowModes.cpp  size modes, full screen and the zoom mode
 //   CkadomirDlgDrag.cpp      dragging the window by its title band
+//   CkadomirDlgSourceLost.cpp  a source that disappears
 //   CkadomirDlgPlayback.cpp  position, volume and the play button
 //   CkadomirDlgClip.cpp      closing a clip, the file panel and its folders
 //   CkadomirDlgWorker.cpp    the worker job and its controls
@@ -150,6 +151,8 @@ private:
     LRESULT OnCloseButton(const fw::Message& m);
     LRESULT OnMinimizeButton(const fw::Message& m);
     LRESULT OnSysCommand(const fw::Message& m);
+    LRESULT OnSourceLost(const fw::Message& m);
+    void CancelLoaders();
     LRESULT OnTimer(const fw::Message& m);
     void OnIdleTimer();
 

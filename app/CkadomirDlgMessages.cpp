@@ -18,6 +18,7 @@ const fw::MessageMap& CkadomirDlg::GetMessageMap() const {
         fw::OnCommand(kCommandClose, &CkadomirDlg::OnCloseButton),
         fw::OnCommand(kCommandMinimize, &CkadomirDlg::OnMinimizeButton),
         fw::OnCommand(kCommandSizeMode, &CkadomirDlg::OnSizeButton),
+        fw::OnMessage(WM_APP_SOURCE_LOST, &CkadomirDlg::OnSourceLost),
         fw::OnMessage(WM_SYSCOMMAND, &CkadomirDlg::OnSysCommand),
     });
     return map;
