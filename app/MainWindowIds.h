@@ -21,8 +21,6 @@ constexpr int kInfoPanelTemplate = 135;
 constexpr int kGraphTemplate = 136;
 constexpr int kSettingsTemplate = 175;
 constexpr int kObdTemplate = 222;
-constexpr int kWebViewMapTemplate = 326;
-constexpr int kBrowserMapTemplate = 134;
 
 // Timers of the main window.
 constexpr UINT_PTR kTimerPlaybackTick = 100;

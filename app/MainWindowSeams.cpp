@@ -2,9 +2,10 @@
 
 #include "app/CSettingDlg.h"
 #include "app/MainWindowIds.h"
-#include "app/MapWindowStandIn.h"
 #include "app/PanelStandIn.h"
 #include "app/WebViewRuntime.h"
+#include "map/CGoogleMapDlg.h"
+#include "map/CGoogleMapDlg2.h"
 
 namespace {
 
@@ -17,17 +18,17 @@ PanelFactory StandIn(int templateId) {
 MainWindowSeams ProductSeams() {
     MainWindowSeams seams;
     seams.fillEngineTable = FillPlayerEngineTable;
-    // The panels' and map windows' own code comes with their own work; until
-    // then each place holds an empty window on its template.
+    // The panels' own code comes with their own work; until then each place
+    // holds an empty window on its template.
     seams.infoPanel = StandIn(kInfoPanelTemplate);
     seams.graph = StandIn(kGraphTemplate);
     seams.settingsDialog = [] { return std::make_unique<CSettingDlg>(); };
     seams.obdWindow = StandIn(kObdTemplate);
-    seams.mapWindows.webView = [](IHostWebViewFuncs&) -> std::unique_ptr<IWebViewMapWindow> {
-        return std::make_unique<MapWindowStandIn>(kWebViewMapTemplate);
+    seams.mapWindows.webView = [](IHostWebViewFuncs& bridge) -> std::unique_ptr<IWebViewMapWindow> {
+        return std::make_unique<CGoogleMapDlg2>(&bridge);
     };
-    seams.mapWindows.browserControl = [](IHostWebViewFuncs&) -> std::unique_ptr<IMapWindow> {
-        return std::make_unique<MapWindowStandIn>(kBrowserMapTemplate);
+    seams.mapWindows.browserControl = [](IHostWebViewFuncs& bridge) -> std::unique_ptr<IMapWindow> {
+        return std::make_unique<CGoogleMapDlg>(&bridge);
     };
     seams.webViewRuntimeInstalled = IsWebViewRuntimeInstalled;
     seams.timers = std::make_shared<WindowTimers>();

@@ -42,11 +42,11 @@ const fw::MessageMap& CFileSelectDlg::GetMessageMap() const {
     return map;
 }
 
-int CFileSelectDlg::SetShownRecords(const MovieFileRecordList& records) {
+int CFileSelectDlg::SetShownRecords(const MovieFileRecordList& records, HWND owner) {
     const size_t taken = records.size() < kMaxSelectionRecords ? records.size() : kMaxSelectionRecords;
     shown_.assign(records.begin(), records.begin() + static_cast<std::ptrdiff_t>(taken));
     if (records.size() > kMaxSelectionRecords) {
-        fw::Prompts().ShowMessage(nullptr, UiText(kSlotOver1500), kErrorCaption, MB_OK);
+        fw::Prompts().ShowMessage(owner, UiText(kSlotOver1500), kErrorCaption, MB_OK);
     }
     return 1;
 }

@@ -23,8 +23,10 @@ public:
 
     CFileSelectDlg() : fw::Dialog(kTemplateId) {}
 
-    // Copies at most 1500 records; more are cut with one "ERROR" box (slot 105).
-    int SetShownRecords(const MovieFileRecordList& records);
+    // Copies at most 1500 records; more are cut with one "ERROR" box (slot
+    // 105), owned by owner: the window the dialog will run over, which the
+    // box must keep from being used while it is up.
+    int SetShownRecords(const MovieFileRecordList& records, HWND owner);
     // Copies at most 1500 records without a box; 0 when it stopped at 1500.
     int SetAllRecords(const MovieFileRecordList& records);
 

@@ -63,7 +63,7 @@ int CFilerContainer::Create(HWND owner, FolderSelectionHandler* handler) {
 }
 
 void CFilerContainer::EnableControls(bool enable) {
-    if (zoom_) {
+    if (zoom_ || controlsHeldOff_) {
         enable = false;
     }
     for (CSkinButton& button : buttons_) {
@@ -75,6 +75,13 @@ void CFilerContainer::EnableControls(bool enable) {
     tree_.Enable(enable);
     list_.Enable(enable);
     pathEdit_.Enable(enable);
+}
+
+void CFilerContainer::HoldControlsOff(bool held) {
+    controlsHeldOff_ = held;
+    if (held) {
+        EnableControls(false);
+    }
 }
 
 HFONT CFilerContainer::EditFont() const {

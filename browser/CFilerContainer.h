@@ -43,7 +43,16 @@ public:
     // Creates the controls on the owner and sets the owner of the panel,
     // the tree and the watcher. Returns 1.
     int Create(HWND owner, FolderSelectionHandler* handler);
+    // Enables or disables the tree, the list, the path edit and the filter
+    // buttons; they stay off while the zoom mode is on or the controls are
+    // held off.
     void EnableControls(bool enable);
+    // While the main window's controls are off (a job runs), they are held
+    // off: the panel's own repaints and layouts, which otherwise switch its
+    // controls on, leave them off. Holding switches them off at once;
+    // letting go leaves them for the owner's next enabling.
+    void HoldControlsOff(bool held);
+    bool ControlsHeldOff() const { return controlsHeldOff_; }
     // Layout mode 0 and 1: r is the video area on entry, the panel on return.
     void LayoutSideBySide(RECT& r);
     void LayoutStacked(RECT& r);
@@ -124,6 +133,7 @@ private:
     std::array<CSkinButton, kKindCount> buttons_;
     RECT panel_{};
     bool zoom_ = false;
+    bool controlsHeldOff_ = false;
     const CResourceImage* images_ = nullptr;
     // Last: the watcher stops first when the panel goes.
     CMovieResource resource_;

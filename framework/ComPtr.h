@@ -40,6 +40,8 @@ public:
         Reset();
         return &pointer_;
     }
+    // Hands the reference to the caller, who releases it.
+    Interface* Detach() { return std::exchange(pointer_, nullptr); }
     void Reset() {
         if (pointer_ != nullptr) {
             std::exchange(pointer_, nullptr)->Release();

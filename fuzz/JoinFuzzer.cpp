@@ -1,7 +1,9 @@
 // Joins two recordings made of the input's bytes, writes the result to
 // memory and reads it again. Whatever the inputs, a merge either refuses
 // and leaves the first recording as it was, or gives a movie that indexes
-// again to the size written, with the entries of both.
+// again to the size written, with the entries and the samples of both and
+// sample tables (runs of chunks and of timing included) that place every
+// sample.
 
 #include <cstdlib>
 #include <map>
@@ -50,12 +52,24 @@ bool RewritesExactly(const MovieBoxIndex& index) {
     return sections == 0 || (sections == 1 && MovieJoiner::HasRecorderDataSection(index));
 }
 
-void CheckJoined(const std::vector<uint8_t>& joined, uint64_t entries) {
+// Each track's sample count; the sizes table of a recording that merged
+// has been checked to hold its count.
+std::vector<uint64_t> SampleCounts(const MovieBoxIndex& index) {
+    std::vector<uint64_t> counts;
+    for (const BoxNode* stsz : index.List(BoxList::kStsz)) {
+        counts.push_back(stsz->body.size() >= 12 ? ReadU32BE(stsz->body.data() + 8) : 0);
+    }
+    return counts;
+}
+
+void CheckJoined(const std::vector<uint8_t>& joined, uint64_t entries, const std::vector<uint64_t>& samples) {
     g_files[L"joined"] = joined;
     const auto again = MovieBoxIndex::Open(L"joined");
     Check(again != nullptr);
     Check(again->Root().GetTotalSize() - 8 == joined.size());
     Check(Entries(*again) == entries);
+    Check(MovieJoiner::TablesHold(*again));
+    Check(SampleCounts(*again) == samples);
 
     static const FixedOffsetTimeZone zone;
     static MappedMovieFile reader;
@@ -90,11 +104,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> before = Written(*a);
     if (RewritesExactly(*a)) Check(before == g_files[L"a"]);
     const uint64_t entries = Entries(*a) + Entries(*b);
+    std::vector<uint64_t> samples = SampleCounts(*a);
+    const std::vector<uint64_t> more = SampleCounts(*b);
+    for (size_t t = 0; t < samples.size() && t < more.size(); ++t) samples[t] += more[t];
 
     if (!MovieJoiner::Merge(*a, *b)) {
         Check(Written(*a) == before);
         return 0;
     }
-    CheckJoined(Written(*a), entries);
+    CheckJoined(Written(*a), entries, samples);
     return 0;
 }

@@ -2,17 +2,17 @@
 
 #include "map/InternetRequest.h"
 #include "map/ProxyRegistry.h"
+#include "map/UpdateCheck.h"
 #include "map/core/ProxySetting.h"
 
 namespace {
 
-constexpr wchar_t kRequestHeaders[] = L"Accept: */*\r\n\r\n";
 constexpr wchar_t kProxyValueName[] = L"ProxyServer";
 
 }  // namespace
 
 CInetConnectionAsync::CInetConnectionAsync(OnlineSettings settings)
-    : settings_(std::move(settings)), monitorWake_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    : settings_(std::move(settings)) {
     monitor_ = std::make_unique<fw::WorkerThread>([this] { return MonitorThreadProc(); });
     monitor_->Resume();
 }
@@ -26,19 +26,15 @@ void CInetConnectionAsync::StopMonitor() {
     if (!monitor_) {
         return;
     }
-    monitorStop_ = 1;
-    SetEvent(monitorWake_.Get());
+    pause_.Stop();
     monitor_->Wait(INFINITE);
     monitor_.reset();
 }
 
 unsigned CInetConnectionAsync::MonitorThreadProc() {
-    while (monitorStop_.load() == 0) {
-        // The pause comes first, so the first verdict is a second away; a
-        // stop during the pause ends the thread without another probe.
-        if (WaitForSingleObject(monitorWake_.Get(), settings_.probeIntervalMs) != WAIT_TIMEOUT) {
-            break;
-        }
+    // The pause comes first, so the first verdict is a second away; a stop
+    // during the pause ends the thread without another probe.
+    while (pause_.Wait(settings_.probeIntervalMs)) {
         PublishProbe(Probe());
     }
     return 0;
@@ -62,7 +58,7 @@ bool CInetConnectionAsync::Probe() const {
     if ((flags & INTERNET_CONNECTION_PROXY) != 0) {
         return ProbeThroughProxy(settings_.probeUrl.c_str());
     }
-    return ProbeDirect(settings_.probeUrl.c_str());
+    return ProbeDirect(settings_.probeUrl.c_str(), RequestLimits::All(settings_.requestTimeoutMs));
 }
 
 // The system's own connection check has no time limit: a server that takes
@@ -70,13 +66,12 @@ bool CInetConnectionAsync::Probe() const {
 // hold the monitor, and with it the program's end, for as long as the
 // system waits. A request of our own carries the same limits as the proxy
 // path's.
-bool CInetConnectionAsync::ProbeDirect(const wchar_t* url) const {
+bool CInetConnectionAsync::ProbeDirect(const wchar_t* url, const RequestLimits& limits) const {
     const InternetHandle session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (!session) {
         return false;
     }
-    return InternetRequest::Send(session.Get(), url, kRequestHeaders, INTERNET_FLAG_NO_CACHE_WRITE,
-                                 settings_.requestTimeoutMs)
+    return InternetRequest::Send(session.Get(), url, kAcceptAnyHeaders, INTERNET_FLAG_NO_CACHE_WRITE, limits)
         .Answered();
 }
 
@@ -87,8 +82,8 @@ bool CInetConnectionAsync::ProbeThroughProxy(const wchar_t* url) const {
     if (!session) {
         return false;
     }
-    return InternetRequest::Send(session.Get(), url, kRequestHeaders, INTERNET_FLAG_NO_CACHE_WRITE,
-                                 settings_.requestTimeoutMs)
+    return InternetRequest::Send(session.Get(), url, kAcceptAnyHeaders, INTERNET_FLAG_NO_CACHE_WRITE,
+                                 RequestLimits::All(settings_.requestTimeoutMs))
         .Answered();
 }
 
@@ -131,7 +126,11 @@ InternetHandle CInetConnectionAsync::OpenCheckedSession(const wchar_t* url) cons
         }
         return OpenSession();
     }
-    if (url != nullptr && !ProbeDirect(url)) {
+    // The check asks for what the fetch will, so it may wait for the answer
+    // as long as the fetch may.
+    const RequestLimits fetchLimits{settings_.requestTimeoutMs, settings_.requestTimeoutMs,
+                                    settings_.versionReceiveTimeoutMs};
+    if (url != nullptr && !ProbeDirect(url, fetchLimits)) {
         return {};
     }
     InternetHandle session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
@@ -161,6 +160,10 @@ bool CInetConnectionAsync::StartUpdateCheck(const std::wstring& firmwareText, Up
         return false;
     }
     return update_->Resume();
+}
+
+bool CInetConnectionAsync::StartUpdateCheck(const std::wstring& firmwareText) {
+    return StartUpdateCheck(firmwareText, UpdateCheckThreadProc);
 }
 
 void CInetConnectionAsync::StopUpdateThread() {

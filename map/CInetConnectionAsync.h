@@ -11,7 +11,9 @@
 #include "framework/Handles.h"
 #include "framework/WorkerThread.h"
 #include "map/InternetHandle.h"
+#include "map/InternetRequest.h"
 #include "map/OnlineSettings.h"
+#include "map/ProbePause.h"
 #include "map/core/ConnectivityState.h"
 
 // Watches whether the map provider can be reached, and owns the update
@@ -56,15 +58,20 @@ public:
     // the thread could not be made.
     using UpdateCheckProc = std::function<unsigned(CInetConnectionAsync&)>;
     bool StartUpdateCheck(const std::wstring& firmwareText, UpdateCheckProc proc);
+    // The same with the program's own check (UpdateCheckThreadProc).
+    bool StartUpdateCheck(const std::wstring& firmwareText);
     bool UpdateCheckStarted() const { return updateCheckStarted_; }
+    // The update thread's handle (null before the check starts).
+    HANDLE UpdateThreadHandle() const { return update_ ? update_->Handle() : nullptr; }
     bool UpdateStopRequested() const { return updateStop_.load() != 0; }
     const std::wstring& FirmwareText() const { return firmwareText_; }
+    const OnlineSettings& Settings() const { return settings_; }
 
 private:
     unsigned MonitorThreadProc();
     bool Probe() const;
     bool ProbeThroughProxy(const wchar_t* url) const;
-    bool ProbeDirect(const wchar_t* url) const;
+    bool ProbeDirect(const wchar_t* url, const RequestLimits& limits) const;
     BOOL ConnectedState(DWORD* flags) const;
     void ApplyRequestTimeouts(const InternetHandle& session) const;
     void PublishProbe(bool succeeded);
@@ -74,8 +81,7 @@ private:
 
     std::unique_ptr<fw::WorkerThread> monitor_;
     std::unique_ptr<fw::WorkerThread> update_;
-    std::atomic<uint32_t> monitorStop_{0};
-    fw::UniqueHandle monitorWake_;  // set with the stop flag: ends the wait between probes
+    ProbePause pause_;              // its stop is the monitor's stop flag
     ConnectivityState state_;       // the monitor thread's own
     std::atomic<uint32_t> online_{0};
     std::atomic<uint32_t> wentOffline_{0};

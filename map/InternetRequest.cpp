@@ -1,6 +1,6 @@
 #include "map/InternetRequest.h"
 
-#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -37,7 +37,7 @@ bool Split(const std::wstring& url, UrlParts& parts) {
 }  // namespace
 
 InternetRequest InternetRequest::Send(HINTERNET session, const std::wstring& url, const wchar_t* headers, DWORD flags,
-                                      DWORD timeoutMs) {
+                                      const RequestLimits& limits) {
     InternetRequest result;
     UrlParts parts;
     if (session == nullptr || !Split(url, parts)) {
@@ -53,8 +53,11 @@ InternetRequest InternetRequest::Send(HINTERNET session, const std::wstring& url
     if (!result.request_) {
         return result;
     }
-    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT}) {
-        InternetSetOptionW(result.request_.Get(), option, &timeoutMs, sizeof timeoutMs);
+    const std::pair<DWORD, DWORD> options[] = {{INTERNET_OPTION_CONNECT_TIMEOUT, limits.connectMs},
+                                               {INTERNET_OPTION_SEND_TIMEOUT, limits.sendMs},
+                                               {INTERNET_OPTION_RECEIVE_TIMEOUT, limits.receiveMs}};
+    for (auto [option, ms] : options) {
+        InternetSetOptionW(result.request_.Get(), option, &ms, sizeof ms);
     }
     const DWORD headerLength = headers != nullptr ? static_cast<DWORD>(lstrlenW(headers)) : 0;
     if (!HttpSendRequestW(result.request_.Get(), headers, headerLength, nullptr, 0)) {

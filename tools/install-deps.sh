@@ -3,8 +3,12 @@
 set -eu
 
 packages="cmake ninja-build clang libclang-rt-14-dev googletest
-libbenchmark-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-xvfb xauth ffmpeg fonts-ipafont-gothic python3 locales"
+libbenchmark-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
+wine wine64 xvfb xauth ffmpeg fonts-ipafont-gothic python3 locales chromium"
+# Node.js and npm run the map page tests; a Node.js from elsewhere that
+# brings its own npm serves as well.
+command -v node >/dev/null 2>&1 || packages="$packages nodejs"
+command -v npm >/dev/null 2>&1 || packages="$packages npm"
 
 missing=""
 for package in $packages; do

@@ -14,10 +14,14 @@ constexpr size_t kVersion = 0;
 
 // "stts": time-to-sample runs of (sample count, sample delta).
 constexpr size_t kSttsEntryCount = 4;
+constexpr size_t kSttsTable = 8;
+constexpr size_t kSttsEntrySize = 8;
 constexpr size_t kSttsFirstSampleCount = 8;
 constexpr size_t kSttsFirstDelta = 12;
 
-// "stsd": the first sample entry's frame width and height (u16 each).
+// "stsd": the number of sample descriptions, and the first one's frame
+// width and height (u16 each).
+constexpr size_t kStsdEntryCount = 4;
 constexpr size_t kStsdWidth = 40;
 constexpr size_t kStsdHeight = 42;
 
@@ -30,9 +34,13 @@ constexpr size_t kStszTable = 12;
 constexpr size_t kCountedTableCount = 4;
 constexpr size_t kCountedTable = 8;
 
-// "stsc": runs of (first chunk, samples per chunk, description index).
+// "stsc": runs of (first chunk, samples per chunk, description index); a
+// run lasts until the next one's first chunk, the last until the last chunk.
 constexpr size_t kStscEntryCount = 4;
-constexpr size_t kStscFirstSamplesPerChunk = 12;
+constexpr size_t kStscTable = 8;
+constexpr size_t kStscEntrySize = 12;
+constexpr size_t kStscSamplesPerChunk = 4;  // within an entry
+constexpr size_t kStscDescription = 8;      // within an entry
 
 constexpr size_t kTableEntrySize = 4;
 

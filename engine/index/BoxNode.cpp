@@ -1,5 +1,6 @@
 #include "BoxNode.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -50,10 +51,13 @@ bool BoxNode::Init(const uint8_t* boxType, uint64_t bodySize, uint64_t bodyOffse
 bool BoxNode::InitDataSection(uint64_t bodySize, uint64_t bodyOffset, MovieBoxIndex& owner, uint64_t count) {
     SetPlace(reinterpret_cast<const uint8_t*>(R::kDataSectionType), bodySize, bodyOffset, owner);
     leaf = 1;
-    if (R::DataSectionBodySize(count) > bodySize) return false;
-    entryCount = count;
-    entryBytes = R::kUdatEntrySize * count;
-    sectionLength = R::DataSectionBodySize(count);
+    if (bodySize < R::kSectionFixedBodySize) return false;
+    // A count that runs past the box (a recording cut short) keeps the
+    // entries the box holds whole, as the reader does; the rest of the
+    // recording stays readable, and a join finds no end mark after them.
+    entryCount = std::min<uint64_t>(count, (bodySize - R::kSectionFixedBodySize) / R::kUdatEntrySize);
+    entryBytes = R::kUdatEntrySize * entryCount;
+    sectionLength = R::DataSectionBodySize(entryCount);
     totalEntryCount = 0;
     return true;
 }

@@ -34,7 +34,7 @@ struct BoxNode {
     // Data sections only.
     uint64_t entryBytes = 0;       // 124 x entryCount
     uint64_t sectionLength = 0;    // "CSMDAT" to "CSMEND"; grows as recordings join
-    uint64_t entryCount = 0;       // read from the box
+    uint64_t entryCount = 0;       // read from the box, cut to the entries it holds
     uint64_t totalEntryCount = 0;  // 0 until the joiner adds recordings
 
     // Nodes of later recordings whose data is written after this node's.
@@ -47,7 +47,9 @@ struct BoxNode {
     // copied; without, it is a container. "mdat" is data that is never
     // copied. False when the body cannot be read or copied.
     bool Init(const uint8_t* boxType, uint64_t bodySize, uint64_t bodyOffset, MovieBoxIndex& owner, bool copyBody);
-    // A data section holding count entries; false unless they fit its body.
+    // A data section announcing count entries, of which it keeps those its
+    // body holds whole; false when the body cannot hold the section's
+    // fixed part.
     bool InitDataSection(uint64_t bodySize, uint64_t bodyOffset, MovieBoxIndex& owner, uint64_t count);
 
     // Header included; the root's is counted too (8 + the whole file).

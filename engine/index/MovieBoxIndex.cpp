@@ -86,6 +86,8 @@ bool MovieBoxIndex::ParseChildren(BoxNode& parent, const BoxTypeTrie& knownTypes
         }
         const uint32_t size = ReadU32BE(header);
         if (size < R::kBoxHeaderSize || size > room) return false;
+        if (parent.children.size() >= kMostChildrenPerBox || boxCount_ >= kMostBoxesPerFile) return false;
+        ++boxCount_;
 
         BoxNode child;
         if (!InitChild(child, view->bytes, size, at, knownTypes)) return false;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BoxNode.h"
@@ -33,9 +34,15 @@ class MovieBoxIndex {
     };
 
 public:
+    // A recording holds a few dozen boxes, none with more than a handful of
+    // children. A file past these numbers is refused before its boxes cost
+    // a view and a node each.
+    static constexpr size_t kMostChildrenPerBox = 4096;
+    static constexpr size_t kMostBoxesPerFile = 65536;
+
     // Null when the file cannot be opened or mapped (or is 4 GiB or more),
-    // when its tree is malformed, when memory runs out, or while the set of
-    // known box types is not built.
+    // when its tree is malformed or holds more boxes than the numbers above,
+    // when memory runs out, or while the set of known box types is not built.
     static std::unique_ptr<MovieBoxIndex> Open(const std::wstring& path);
     explicit MovieBoxIndex(Key) {}
     ~MovieBoxIndex();
@@ -67,6 +74,7 @@ public:
 
     // The node whose children hold node; null for the root or a stranger.
     const BoxNode* ParentOf(const BoxNode& node) const;
+    BoxNode* ParentOf(const BoxNode& node) { return const_cast<BoxNode*>(std::as_const(*this).ParentOf(node)); }
 
     void ClearBoxLists();
     void FreeBoxLists();
@@ -80,6 +88,7 @@ private:
     bool InitChild(BoxNode& child, ByteView header, uint32_t size, uint64_t at, const BoxTypeTrie& knownTypes);
 
     std::unique_ptr<ByteSource> source_;
+    size_t boxCount_ = 0;
     std::wstring path_;
     uint64_t fileSize_ = 0;
     BoxNode root_;

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "MovieJoiner.h"
+#include "TableRuns.h"
 #include "format/ByteOrder.h"
 #include "format/RecordingLayout.h"
 #include "format/StandardBoxLayout.h"
@@ -31,6 +32,13 @@ void AddToEntries(BoxNode& table, uint32_t value) {
         SetU32At(table, at, U32At(table, at) + value);
     }
 }
+
+// What a track of the first recording holds before a merge: the further
+// recording's sync samples follow its samples, its chunks follow its chunks.
+struct TrackCounts {
+    uint32_t samples;
+    uint32_t chunks;
+};
 
 void ChainMediaData(MovieBoxIndex& a, MovieBoxIndex& b) {
     BoxNode& media = *a.First(BoxList::kMdat);
@@ -130,24 +138,33 @@ bool MovieJoiner::Merge(MovieBoxIndex& a, MovieBoxIndex& b) {
     try {
         // B's data follows A's whole media data less B's unused first bytes.
         const uint32_t shift = static_cast<uint32_t>(a.First(BoxList::kMdat)->writtenSize - R::kUnusedMediaBytes);
+        std::vector<TrackCounts> before;
+        for (size_t t = 0; t < a.List(BoxList::kStsz).size(); ++t) {
+            before.push_back({U32At(*a.List(BoxList::kStsz)[t], L::kStszSampleCount),
+                              U32At(*a.List(BoxList::kStco)[t], L::kCountedTableCount)});
+        }
         ChainMediaData(a, b);
         ChainDataSection(a, b);
         if (!MergeSampleSizes(a.List(BoxList::kStsz), b.List(BoxList::kStsz))) return false;
 
         const std::vector<BoxNode*>& syncB = b.List(BoxList::kStss);
-        for (size_t t = 0; t < syncB.size(); ++t) {
-            AddToEntries(*syncB[t], U32At(*a.List(BoxList::kStts)[t], L::kSttsFirstSampleCount));
-        }
+        for (size_t t = 0; t < syncB.size(); ++t) AddToEntries(*syncB[t], before[t].samples);
         if (!MergeCountedTables(a.List(BoxList::kStss), syncB)) return false;
 
         for (BoxNode* chunks : b.List(BoxList::kStco)) AddToEntries(*chunks, shift);
         if (!MergeCountedTables(a.List(BoxList::kStco), b.List(BoxList::kStco))) return false;
 
+        for (size_t t = 0; t < before.size(); ++t) {
+            BoxNode* runsA = TableRuns::TrackTable(a, t, "stsc");
+            BoxNode* runsB = TableRuns::TrackTable(b, t, "stsc");
+            if (!runsA || !runsB || !MergeChunkRuns(*runsA, *runsB, before[t].chunks)) return false;
+            if (!MergeTimingRuns(*a.List(BoxList::kStts)[t], *b.List(BoxList::kStts)[t])) return false;
+        }
+
         AddBigEndianFields(a.List(BoxList::kMvhd), b.List(BoxList::kMvhd), L::kMvhdDuration);
         AddBigEndianFields(a.List(BoxList::kTkhd), b.List(BoxList::kTkhd), L::kTkhdDuration);
         AddBigEndianFields(a.List(BoxList::kElst), b.List(BoxList::kElst), L::kElstFirstSegmentDuration);
         AddBigEndianFields(a.List(BoxList::kMdhd), b.List(BoxList::kMdhd), L::kMdhdDuration);
-        AddBigEndianFields(a.List(BoxList::kStts), b.List(BoxList::kStts), L::kSttsFirstSampleCount);
         return true;
     } catch (const std::bad_alloc&) {
         return false;

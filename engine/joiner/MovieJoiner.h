@@ -44,6 +44,13 @@ public:
                                                       const std::vector<BoxNode*>& sources);
     static std::optional<uint64_t> MergeSampleSizes(const std::vector<BoxNode*>& targets,
                                                     const std::vector<BoxNode*>& sources);
+    // The further recording's chunk runs ("stsc") after the first one's,
+    // their first chunks moved by the chunks written before them; its
+    // timing runs ("stts") after the first one's. Either way the further
+    // table's first run is folded into the last one where it simply
+    // continues it.
+    static std::optional<uint64_t> MergeChunkRuns(BoxNode& target, BoxNode& source, uint32_t chunksBefore);
+    static std::optional<uint64_t> MergeTimingRuns(BoxNode& target, BoxNode& source);
     static void AddBigEndianFields(const std::vector<BoxNode*>& targets, const std::vector<BoxNode*>& sources,
                                    size_t bodyOffset);
 
@@ -53,6 +60,10 @@ public:
     // A later recording's media data, less its first 8 bytes.
     static bool CopyChainedData(const BoxNode& node, OutputSink& out, const StopRequested& stop = nullptr);
 
+    // True when every track's tables lie in a sample table of their own,
+    // hold what their counts say and place every sample the sizes list:
+    // what a join needs of each recording, and what it gives back.
+    static bool TablesHold(const MovieBoxIndex& index);
     // True when b can be merged into a; Merge asks this first.
     static bool CanMerge(const MovieBoxIndex& a, const MovieBoxIndex& b);
     // True when the index's first data section is a recorder data section

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "MovieJoiner.h"
+#include "TableRuns.h"
 #include "format/ByteOrder.h"
 #include "format/RecordingLayout.h"
 #include "format/StandardBoxLayout.h"
@@ -49,11 +50,6 @@ bool HoldsSampleSizes(const BoxNode& stsz) {
            stsz.body.size() - L::kStszTable >= uint64_t{SampleCount(stsz)} * L::kTableEntrySize;
 }
 
-// One run of equal deltas: the joined run is the sum of the two.
-bool IsOneRun(const BoxNode& stts) {
-    return Holds(stts, L::kSttsFirstDelta + L::kTableEntrySize) && U32At(stts, L::kSttsEntryCount) == 1;
-}
-
 bool HoldsDuration(const BoxNode& box, size_t offset) {
     return Holds(box, offset + L::kTableEntrySize) && box.body[L::kVersion] == 0;
 }
@@ -64,28 +60,48 @@ bool ContainsType(const BoxNode& node, const char* type) {
                        [type](const BoxNode& child) { return ContainsType(child, type); });
 }
 
-const BoxNode* ChildOfType(const BoxNode& parent, const char* type) {
-    for (const BoxNode& child : parent.children) {
-        if (child.TypeIs(type)) return &child;
-    }
-    return nullptr;
-}
-
 const BoxNode& At(const MovieBoxIndex& index, BoxList kind, size_t i) { return *index.List(kind)[i]; }
 size_t TrackCount(const MovieBoxIndex& index) { return index.List(BoxList::kStsz).size(); }
 
-// Samples per chunk of a track, from the one run of its "stsc"; 0 when its
-// chunks are laid out any other way.
-uint32_t SamplesPerChunk(const MovieBoxIndex& index, size_t track) {
-    const BoxNode* stbl = index.ParentOf(At(index, BoxList::kStsz, track));
-    const BoxNode* stsc = stbl ? ChildOfType(*stbl, "stsc") : nullptr;
-    if (stsc == nullptr || !Holds(*stsc, L::kStscFirstSamplesPerChunk + L::kTableEntrySize)) return 0;
-    if (U32At(*stsc, L::kStscEntryCount) != 1) return 0;
-    return U32At(*stsc, L::kStscFirstSamplesPerChunk);
+uint32_t Descriptions(const MovieBoxIndex& index, size_t track) {
+    return TableRuns::DescriptionCount(TableRuns::TrackTable(index, track, "stsd"));
 }
 
-// Every merged list present and of one length in both; each track's tables
-// in one sample table, the sync samples beside the timing they count in.
+// The timing counts every sample the sizes list, and the chunk runs place
+// exactly those samples in the chunks the offsets list.
+bool RunsCoverSamples(const MovieBoxIndex& index, size_t track) {
+    const uint32_t samples = SampleCount(At(index, BoxList::kStsz, track));
+    if (TableRuns::TimedSamples(At(index, BoxList::kStts, track)) != samples) return false;
+    const BoxNode* stsc = TableRuns::TrackTable(index, track, "stsc");
+    const uint32_t chunks = TableCount(At(index, BoxList::kStco, track));
+    return stsc != nullptr && TableRuns::ChunkedSamples(*stsc, chunks, Descriptions(index, track)) == samples;
+}
+
+// Each track's tables in a sample table of its own, the sync samples
+// beside the timing they count in.
+bool TracksLaidOut(const MovieBoxIndex& index) {
+    if (index.List(BoxList::kStts).size() != TrackCount(index) ||
+        index.List(BoxList::kStco).size() != TrackCount(index) ||
+        index.List(BoxList::kStss).size() > TrackCount(index)) {
+        return false;
+    }
+    const BoxNode* previous = nullptr;
+    for (size_t t = 0; t < TrackCount(index); ++t) {
+        const BoxNode* stbl = index.ParentOf(At(index, BoxList::kStsz, t));
+        if (stbl == previous) return false;
+        previous = stbl;
+        if (index.ParentOf(At(index, BoxList::kStco, t)) != stbl) return false;
+        if (index.ParentOf(At(index, BoxList::kStts, t)) != stbl) return false;
+    }
+    for (size_t t = 0; t < index.List(BoxList::kStss).size(); ++t) {
+        if (index.ParentOf(At(index, BoxList::kStss, t)) != index.ParentOf(At(index, BoxList::kStts, t))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every merged list present and of one length in both.
 bool ShapesMatch(const MovieBoxIndex& a, const MovieBoxIndex& b) {
     for (BoxList kind : kPairedLists) {
         if (a.List(kind).size() != b.List(kind).size()) return false;
@@ -93,27 +109,11 @@ bool ShapesMatch(const MovieBoxIndex& a, const MovieBoxIndex& b) {
     for (BoxList kind : {BoxList::kStsz, BoxList::kStco, BoxList::kStss, BoxList::kStts}) {
         if (a.List(kind).empty()) return false;
     }
-    if (a.List(BoxList::kStts).size() != TrackCount(a) || a.List(BoxList::kStco).size() != TrackCount(a) ||
-        a.List(BoxList::kStss).size() > TrackCount(a)) {
-        return false;
-    }
-    for (const MovieBoxIndex* index : {&a, &b}) {
-        for (size_t t = 0; t < TrackCount(*index); ++t) {
-            const BoxNode* stbl = index->ParentOf(At(*index, BoxList::kStsz, t));
-            if (index->ParentOf(At(*index, BoxList::kStco, t)) != stbl) return false;
-            if (index->ParentOf(At(*index, BoxList::kStts, t)) != stbl) return false;
-        }
-        for (size_t t = 0; t < index->List(BoxList::kStss).size(); ++t) {
-            if (index->ParentOf(At(*index, BoxList::kStss, t)) != index->ParentOf(At(*index, BoxList::kStts, t))) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return TracksLaidOut(a) && TracksLaidOut(b);
 }
 
 // Every table holds what its counts say, in the one layout the merge knows.
-bool TablesHold(const MovieBoxIndex& index) {
+bool TablesHoldCounts(const MovieBoxIndex& index) {
     for (const char* type : kUnmergedTables) {
         if (ContainsType(index.Root(), type)) return false;
     }
@@ -129,27 +129,21 @@ bool TablesHold(const MovieBoxIndex& index) {
         }
     }
     for (size_t t = 0; t < TrackCount(index); ++t) {
-        const BoxNode& stsz = At(index, BoxList::kStsz, t);
-        const BoxNode& stts = At(index, BoxList::kStts, t);
-        if (!HoldsSampleSizes(stsz) || !IsOneRun(stts)) return false;
-        if (U32At(stts, L::kSttsFirstSampleCount) != SampleCount(stsz)) return false;
-        const uint32_t perChunk = SamplesPerChunk(index, t);
-        if (perChunk == 0 || uint64_t{TableCount(At(index, BoxList::kStco, t))} * perChunk != SampleCount(stsz)) {
-            return false;
-        }
+        if (!HoldsSampleSizes(At(index, BoxList::kStsz, t)) || !RunsCoverSamples(index, t)) return false;
     }
     return true;
 }
 
-// Track by track the same timing, chunking and kind of size table; the
-// same picture size.
+// Track by track the same first delta (the rate), the same sample
+// descriptions to point at and the same kind of size table; the same
+// picture size.
 bool TracksMatch(const MovieBoxIndex& a, const MovieBoxIndex& b) {
     for (size_t t = 0; t < TrackCount(a); ++t) {
         const BoxNode& sizesA = At(a, BoxList::kStsz, t);
         const BoxNode& sizesB = At(b, BoxList::kStsz, t);
-        const uint32_t deltaA = U32At(At(a, BoxList::kStts, t), L::kSttsFirstDelta);
-        if (deltaA != U32At(At(b, BoxList::kStts, t), L::kSttsFirstDelta)) return false;
-        if (SamplesPerChunk(a, t) != SamplesPerChunk(b, t)) return false;
+        const auto deltaA = TableRuns::FirstDelta(At(a, BoxList::kStts, t));
+        if (!deltaA || deltaA != TableRuns::FirstDelta(At(b, BoxList::kStts, t))) return false;
+        if (Descriptions(a, t) != Descriptions(b, t)) return false;
         // Both tables of sizes, or both one size, the same.
         if (U32At(sizesA, L::kStszUniformSize) != U32At(sizesB, L::kStszUniformSize) &&
             (IsUniform(sizesA) || IsUniform(sizesB))) {
@@ -219,6 +213,12 @@ uint64_t Growth(const MovieBoxIndex& b) {
     for (BoxList kind : {BoxList::kStco, BoxList::kStss}) {
         for (const BoxNode* table : b.List(kind)) growth += TableBytes(TableCount(*table));
     }
+    // At most every run of B's timing and chunk tables; folding saves a few.
+    for (size_t t = 0; t < TrackCount(b); ++t) {
+        growth += uint64_t{*TableRuns::EntryCount(At(b, BoxList::kStts, t), L::kSttsEntrySize)} * L::kSttsEntrySize;
+        const BoxNode& stsc = *TableRuns::TrackTable(b, t, "stsc");
+        growth += uint64_t{*TableRuns::EntryCount(stsc, L::kStscEntrySize)} * L::kStscEntrySize;
+    }
     return growth;
 }
 
@@ -234,8 +234,8 @@ bool SumsFit(const MovieBoxIndex& a, const MovieBoxIndex& b) {
         }
     }
     for (size_t t = 0; t < TrackCount(a); ++t) {
-        const uint64_t samplesA = U32At(At(a, BoxList::kStts, t), L::kSttsFirstSampleCount);
-        const uint64_t samplesB = U32At(At(b, BoxList::kStts, t), L::kSttsFirstSampleCount);
+        const uint64_t samplesA = SampleCount(At(a, BoxList::kStsz, t));
+        const uint64_t samplesB = SampleCount(At(b, BoxList::kStsz, t));
         if (samplesA + samplesB > kLargestField) return false;
         if (uint64_t{TableCount(At(a, BoxList::kStco, t))} + TableCount(At(b, BoxList::kStco, t)) > kLargestField) {
             return false;
@@ -252,16 +252,24 @@ bool MovieJoiner::HasRecorderDataSection(const MovieBoxIndex& index) {
     const BoxNode* section = index.First(BoxList::kUdat);
     if (section == nullptr) return false;
     const uint64_t endMark = R::kFirstEntryOffsetInBody + section->entryBytes;
-    const auto head = MapReaderView(index.Source(), section->sourceOffset, R::kMarkSize, index.FileSize(),
-                                    ViewFailure::kQuiet);
+    const auto head = MapReaderView(index.Source(), section->sourceOffset, R::kFirstEntryOffsetInBody,
+                                    index.FileSize(), ViewFailure::kQuiet);
     const auto tail = MapReaderView(index.Source(), section->sourceOffset + endMark, R::kMarkSize, index.FileSize(),
                                     ViewFailure::kQuiet);
-    return head && tail && head->bytes.size() == R::kMarkSize && tail->bytes.size() == R::kMarkSize &&
-           BytesEqual(head->bytes.data(), R::kSectionStartMark, R::kMarkSize) &&
+    if (!head || !tail || head->bytes.size() != R::kFirstEntryOffsetInBody || tail->bytes.size() != R::kMarkSize) {
+        return false;
+    }
+    // A count that ran past the box was cut: such a section cannot be joined.
+    const uint16_t count = ReadU16BE(head->bytes.data() + R::kEntryCountOffsetInBody);
+    return count == section->entryCount && BytesEqual(head->bytes.data(), R::kSectionStartMark, R::kMarkSize) &&
            BytesEqual(tail->bytes.data(), R::kSectionEndMark, R::kMarkSize);
 }
 
+bool MovieJoiner::TablesHold(const MovieBoxIndex& index) {
+    return TracksLaidOut(index) && TablesHoldCounts(index);
+}
+
 bool MovieJoiner::CanMerge(const MovieBoxIndex& a, const MovieBoxIndex& b) {
-    return LayoutsMatch(a, b) && ShapesMatch(a, b) && TablesHold(a) && TablesHold(b) && TracksMatch(a, b) &&
+    return LayoutsMatch(a, b) && ShapesMatch(a, b) && TablesHoldCounts(a) && TablesHoldCounts(b) && TracksMatch(a, b) &&
            SumsFit(a, b) && ChunksInMediaData(b);
 }

@@ -8,6 +8,7 @@
 
 #include "framework/Application.h"
 #include "support/DialogDriver.h"
+#include "support/HostWindow.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/core/UiTextTable.h"
 
@@ -77,7 +78,7 @@ protected:
 TEST_F(SelectionDialog, JoinModeKeepsTheTickedRowsOneRun) {
     CFileSelectDlg dialog;
     dialog.mode = kSelectJoin;
-    dialog.SetShownRecords(Records(8));
+    dialog.SetShownRecords(Records(8), nullptr);
     std::atomic<bool> gapTicked{false}, tailUnticked{false}, okAfterOne{true}, okAfterTwo{false};
     std::wstring total;
     const INT_PTR result = RunDriven(dialog, UiText(44), [&](HWND window) {
@@ -104,7 +105,7 @@ TEST_F(SelectionDialog, JoinModeKeepsTheTickedRowsOneRun) {
 TEST_F(SelectionDialog, JoinModeRefusesMoreThan1024MegabytesAndStaysOpen) {
     CFileSelectDlg dialog;
     dialog.mode = kSelectJoin;
-    dialog.SetShownRecords(Records(3, 513 * kMb));
+    dialog.SetShownRecords(Records(3, 513 * kMb), nullptr);
     prompts.QueueMessageAnswer(IDOK);
     std::atomic<bool> openAfterRefusal{false};
     std::atomic<COLORREF> textColour{0};
@@ -131,7 +132,7 @@ TEST_F(SelectionDialog, JoinModeRefusesMoreThan1024MegabytesAndStaysOpen) {
 TEST_F(SelectionDialog, JoinModeRefusesAHundredFiles) {
     CFileSelectDlg dialog;
     dialog.mode = kSelectJoin;
-    dialog.SetShownRecords(Records(100, 1 * kMb));
+    dialog.SetShownRecords(Records(100, 1 * kMb), nullptr);
     prompts.QueueMessageAnswer(IDOK);
     const INT_PTR result = RunDriven(dialog, UiText(44), [&](HWND window) {
         Tick(window, 0, true);
@@ -153,7 +154,7 @@ TEST_F(SelectionDialog, JoinModeListsOnlyMovFilesAndDisablesShowAll) {
     MovieFileRecordList records = Records(2);
     const MovieFileRecordList mp4 = Records(1, kMb, L".MP4");
     records.insert(records.begin() + 1, mp4.begin(), mp4.end());
-    dialog.SetShownRecords(records);
+    dialog.SetShownRecords(records, nullptr);
     std::atomic<bool> showAllEnabled{true};
     std::atomic<int> rows{0};
     RunDriven(dialog, UiText(44), [&](HWND window) {
@@ -168,7 +169,7 @@ TEST_F(SelectionDialog, JoinModeListsOnlyMovFilesAndDisablesShowAll) {
 TEST_F(SelectionDialog, DeleteModeEnablesOkWithTheFirstTickAndShowsTheWholeSource) {
     CFileSelectDlg dialog;
     dialog.mode = kSelectDelete;
-    dialog.SetShownRecords(Records(2));
+    dialog.SetShownRecords(Records(2), nullptr);
     EXPECT_EQ(dialog.SetAllRecords(Records(5)), 1);
     std::atomic<bool> okBefore{true}, okAfter{false};
     std::atomic<int> allRows{0};
@@ -195,7 +196,7 @@ TEST_F(SelectionDialog, DeleteModeEnablesOkWithTheFirstTickAndShowsTheWholeSourc
 TEST_F(SelectionDialog, SelectAllTicksEveryShownRow) {
     CFileSelectDlg dialog;
     dialog.mode = kSelectDelete;
-    dialog.SetShownRecords(Records(4, 3 * kMb));
+    dialog.SetShownRecords(Records(4, 3 * kMb), nullptr);
     std::wstring total;
     RunDriven(dialog, UiText(47), [&](HWND window) {
         SendMessageW(GetDlgItem(window, CFileSelectDlg::kSelectAllId), BM_CLICK, 0, 0);
@@ -206,11 +207,15 @@ TEST_F(SelectionDialog, SelectAllTicksEveryShownRow) {
     EXPECT_EQ(dialog.ResultRecords().size(), 4u);
 }
 
-TEST_F(SelectionDialog, MoreThan1500RecordsAreCutWithOneBox) {
+// The box is owned by the window the dialog runs over, so that window
+// cannot be used while the box is up.
+TEST_F(SelectionDialog, MoreThan1500RecordsAreCutWithOneOwnedBox) {
     CFileSelectDlg dialog;
+    testing_support::HostWindow mainWindow;
     prompts.QueueMessageAnswer(IDOK);
-    EXPECT_EQ(dialog.SetShownRecords(Records(1501)), 1);
+    EXPECT_EQ(dialog.SetShownRecords(Records(1501), mainWindow.Handle()), 1);
     ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_EQ(prompts.Messages()[0].owner, mainWindow.Handle());
     EXPECT_EQ(prompts.Messages()[0].text, UiText(105));
     EXPECT_EQ(prompts.Messages()[0].caption, L"ERROR");
     EXPECT_EQ(dialog.SetAllRecords(Records(1501)), 0);

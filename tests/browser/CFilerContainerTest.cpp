@@ -182,6 +182,28 @@ TEST_F(FilePanelWindows, TheFilterButtonsStandAtTheirLayoutOffsets) {
     }
 }
 
+// While a job runs the main window holds the panel's controls off: its
+// repaints and layouts no longer switch them back on.
+TEST_F(FilePanelWindows, HeldOffControlsStayOffThroughPaintAndLayout) {
+    panel.OpenSource(MakeTrip(), kSourceFolder);
+    const auto anyOn = [&] {
+        bool on = panel.Tree().IsEnabled() || panel.List().IsEnabled() || IsWindowEnabled(panel.PathEdit());
+        for (int k = 0; k < kKindCount; ++k) on = on || panel.FilterButton(k).IsEnabled();
+        return on;
+    };
+    panel.HoldControlsOff(true);
+    HDC dc = GetDC(host.Handle());
+    panel.Paint(host.video, dc, 0);
+    ReleaseDC(host.Handle(), dc);
+    RECT r = host.video;
+    panel.LayoutSideBySide(r);
+    panel.EnableControls(true);
+    EXPECT_FALSE(anyOn());
+    panel.HoldControlsOff(false);
+    panel.EnableControls(true);
+    EXPECT_TRUE(anyOn());
+}
+
 TEST_F(FilePanelWindows, TheFileCountAndLegendPaintOnTheOwner) {
     panel.OpenSource(MakeTrip(), kSourceFolder);
     HDC dc = GetDC(host.Handle());

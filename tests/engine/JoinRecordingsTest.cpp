@@ -9,6 +9,7 @@
 #include "JoinChecks.h"
 #include "KnownBoxTypes.h"
 #include "MiniRecording.h"
+#include "MovieSamples.h"
 #include "ReaderTestSupport.h"
 #include "SparseFile.h"
 #include "StandardRecordings.h"
@@ -25,6 +26,9 @@ namespace {
 const char* const kFirst = "2401021000_A010.MOV";
 const char* const kSecond = "2401021010_A011.MOV";
 const char* const kThird = "2401021020_A012.MOV";
+// ffmpeg's own chunking; the second's sound also ends on a shorter sample.
+const char* const kChunkedFirst = "2401021100_A020.MOV";
+const char* const kChunkedSecond = "2401021110_A021.MOV";
 
 std::vector<fs::path> Paths(const std::vector<const char*>& names) {
     std::vector<fs::path> paths;
@@ -121,6 +125,19 @@ TEST_F(JoinRecordingsTest, OneTwoThreeAndTenRecordings) {
     }
 }
 
+// Recordings as an interleaving muxer chunks them: many samples-per-chunk
+// runs, and a timing of two runs.
+TEST_F(JoinRecordingsTest, RecordingsOfManyRunsJoinSampleForSample) {
+    const std::vector<fs::path> paths = Paths({kChunkedFirst, kChunkedSecond, kChunkedFirst, kFirst});
+    const std::vector<Bytes> sources = Sources(paths);
+    const TrackSamples sound = ReadMovieSamples(sources[1]).tracks.at(1);
+    ASSERT_GT(sound.chunkRuns.size(), 1u);
+    ASSERT_EQ(sound.timing.size(), 2u);
+    ASSERT_TRUE(Join(paths));
+    ExpectJoinOf(sources, ReadWholeFile(output_));
+    EXPECT_TRUE(IsRecorderFile(output_));
+}
+
 #ifdef _WIN32
 // From and into a Japanese folder under Japanese names, as the program's
 // users keep their recordings. (Only the Windows side: the native side's
@@ -140,7 +157,8 @@ TEST_F(JoinRecordingsTest, JapaneseFolderAndNamesJoinAsAnyOther) {
 #endif
 
 TEST_F(JoinRecordingsTest, OneRecordingIsCopiedExactly) {
-    for (const char* name : {kFirst, "tail_raw.MOV", "tail_in_udat.MOV", "tail_none.MOV", "padded_40MiB.MOV"}) {
+    for (const char* name : {kFirst, kChunkedSecond, "tail_raw.MOV", "tail_in_udat.MOV", "tail_none.MOV",
+                             "padded_40MiB.MOV"}) {
         ASSERT_TRUE(Join(Paths({name}))) << name;
         EXPECT_TRUE(ReadWholeFile(output_) == ReadWholeFile(TestRecordingPath(name))) << name;
         fs::remove(output_);

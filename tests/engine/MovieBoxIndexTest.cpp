@@ -9,7 +9,9 @@
 #include "KnownBoxTypes.h"
 #include "MiniRecording.h"
 #include "ReaderTestSupport.h"
+#include "TestRecordings.h"
 #include "format/ByteOrder.h"
+#include "joiner/MovieJoiner.h"
 
 namespace {
 
@@ -232,10 +234,6 @@ TEST_F(MovieBoxIndexTest, SmallBoxesAreLeavesOneLevelDown) {
 TEST_F(MovieBoxIndexTest, MalformedTreesFail) {
     const Bytes ftyp = Box("ftyp", Zeros(8));
     const Bytes mvhd = Box("mvhd", Zeros(100));
-    RecordingRecipe recipe;
-    recipe.entryCount = 2;
-    Bytes countPastBox = MakeDataSectionBox(recipe);
-    WriteU16BE(countPastBox.data() + 40, 3);
     Bytes nested = Box("free", {});
     for (int i = 0; i < 40; ++i) nested = Box("moov", nested);
 
@@ -248,10 +246,49 @@ TEST_F(MovieBoxIndexTest, MalformedTreesFail) {
         {"box past the file", Concat({ftyp, BoxWithSize(0xFFFFFF00u, "free", Zeros(16))})},
         {"stray bytes after the last box", Concat({ftyp, mvhd, Zeros(5)})},
         {"data section too short for its count", Concat({ftyp, Box("udat", Zeros(12))})},
-        {"data section count past its box", Concat({ftyp, countPastBox})},
         {"nested past any movie", Concat({ftyp, nested})},
     };
     for (const auto& [name, file] : cases) EXPECT_EQ(Open(file), nullptr) << name;
+}
+
+// A count that runs past the data section's box (a recording cut short)
+// keeps the entries the box holds; the export still reads the recording,
+// and the joiner refuses its section.
+TEST_F(MovieBoxIndexTest, DataSectionCountPastItsBoxKeepsTheWholeEntries) {
+    MiniRecordingPlan plan;
+    plan.dataSection.entryCount = 20;
+    Bytes file = MakeMiniRecording(plan);
+    const ByteView area = FindDataArea(file);
+    WriteU16BE(file.data() + (area.data() - file.data()) + 26, 25);
+    const auto index = Open(file);
+    ASSERT_NE(index, nullptr);
+    EXPECT_EQ(index->First(BoxList::kUdat)->entryCount, 20u);
+    EXPECT_EQ(index->GetFrameSize(), (uint64_t{360} << 32) | 640);
+    EXPECT_EQ(index->GetFrameCount(), 5);
+    EXPECT_EQ(index->GetFrameRate(), 90000.0f / 3003.0f);
+    SystemTime start;
+    ASSERT_TRUE(index->FindRecordingStartTime(start, FixedOffsetTimeZone()));
+    EXPECT_EQ(start, SystemTimeFromDigits("240102030405"));
+    EXPECT_FALSE(MovieJoiner::HasRecorderDataSection(*index));
+}
+
+// Millions of tiny boxes would cost a view and a node each: past numbers
+// no recording reaches the file is refused.
+TEST_F(MovieBoxIndexTest, TooManyBoxesAreRefused) {
+    const auto frees = [free = Box("free", {})](size_t count) {
+        Bytes boxes;
+        for (size_t i = 0; i < count; ++i) boxes.insert(boxes.end(), free.begin(), free.end());
+        return Box("moov", boxes);
+    };
+    const Bytes ftyp = Box("ftyp", Zeros(8));
+    const size_t most = MovieBoxIndex::kMostChildrenPerBox;
+    EXPECT_NE(Open(Concat({ftyp, frees(most)})), nullptr);
+    EXPECT_EQ(Open(Concat({ftyp, frees(most + 1)})), nullptr);
+    // ftyp, then 16 x 4096 boxes: one more than a file may hold.
+    Bytes full = ftyp;
+    for (int i = 0; i < 15; ++i) full = Concat({full, frees(most - 1)});
+    EXPECT_NE(Open(Concat({full, frees(most - 2)})), nullptr);
+    EXPECT_EQ(Open(Concat({full, frees(most - 1)})), nullptr);
 }
 
 TEST_F(MovieBoxIndexTest, ModerateNestingIsParsed) {

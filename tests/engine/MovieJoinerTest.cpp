@@ -124,6 +124,44 @@ TEST_F(MovieJoinerTest, TwoRecordingsJoinSampleForSample) {
     EXPECT_EQ(ReadMovieSamples(joined).tracks[0].syncSamples, (std::vector<uint32_t>{1, 4, 6, 9}));
 }
 
+// Chunks of varying size and a timing that changes delta, as a muxer that
+// interleaves writes them: the later recording's runs follow, moved past
+// the chunks before them, folded where they only go on.
+TEST_F(MovieJoinerTest, ChunkAndTimingRunsJoinSampleForSample) {
+    MiniRecordingPlan first = Recording(1, 20, {40, 24, 24, 32});
+    first.tracks[0].chunkSamples = {1, 2, 1};
+    first.tracks[1].chunkSamples = {1, 2, 2, 2};
+    first.tracks[1].timing = {{2, 1024}, {3, 400}, {2, 1024}};
+    MiniRecordingPlan second = Recording(2, 30, {30, 28, 26});
+    second.tracks[0].chunkSamples = {1, 2};
+    second.tracks[0].syncSamples = {1, 3};
+    second.tracks[1].chunkSamples = {3, 3, 1};
+    second.tracks[1].timing = {{5, 1024}, {2, 1000}};
+    MiniRecordingPlan third = Recording(3, 16, {50, 20});
+    third.tracks[0].syncSamples = {1};
+    const std::vector<Bytes> files = {MakeMiniRecording(first), MakeMiniRecording(second), MakeMiniRecording(third)};
+    const Bytes joined = Join(files);
+    ASSERT_FALSE(joined.empty());
+    ExpectJoinOf(files, joined);
+    const MovieSamples movie = ReadMovieSamples(joined);
+    EXPECT_EQ(movie.tracks[1].timing,
+              (std::vector<std::pair<uint32_t, uint32_t>>{{2, 1024}, {3, 400}, {7, 1024}, {2, 1000}, {7, 1024}}));
+    // The second's chunk 1 continues the first's last run of one sample.
+    EXPECT_EQ(movie.tracks[0].chunkRuns,
+              (std::vector<std::array<uint32_t, 3>>{{1, 1, 1}, {2, 2, 1}, {3, 1, 1}, {5, 2, 1}, {6, 1, 1}}));
+}
+
+// One-run recordings join to exactly the bytes they always joined to.
+TEST_F(MovieJoinerTest, OneRunRecordingsJoinAsBefore) {
+    const Bytes joined = Join({MakeMiniRecording(Recording(1, 20, {40, 24, 24})),
+                               MakeMiniRecording(Recording(2, 30, {30, 28})),
+                               MakeMiniRecording(Recording(3, 16, {50}))});
+    uint64_t hash = 0xcbf29ce484222325ull;  // FNV-1a
+    for (uint8_t byte : joined) hash = (hash ^ byte) * 0x100000001b3ull;
+    EXPECT_EQ(joined.size(), 10002u);
+    EXPECT_EQ(hash, 11973496190408897591ull);
+}
+
 TEST_F(MovieJoinerTest, JoinedMovieIndexesAgain) {
     const Bytes joined = Join({MakeMiniRecording(Recording(1, 16, {40, 24})),
                                MakeMiniRecording(Recording(2, 16, {30, 20, 25}))});
@@ -225,8 +263,21 @@ const Refusal kRefusals[] = {
     {"sync count past its table", nullptr, [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stss") + 4, 3); }},
     {"sample count past its table", nullptr,
      [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stsz") + 8, ReadU32BE(b.data() + BodyOf(b, "stsz") + 8) + 1); }},
-    {"two timing runs", nullptr, [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stts") + 4, 2); }},
-    {"two samples per chunk", nullptr, [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stsc") + 12, 2); }},
+    {"timing runs past their table", nullptr, [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stts") + 4, 2); }},
+    {"timing of more samples than listed", nullptr, [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stts") + 8, 3); }},
+    {"chunks of more samples than listed", nullptr, [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stsc") + 12, 2); }},
+    {"chunk runs not from chunk 1", nullptr, [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stsc") + 8, 2); }},
+    {"chunks of no samples", nullptr, [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stsc") + 12, 0); }},
+    {"a sample description the movie lacks", nullptr,
+     [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stsc") + 16, 2); }},
+    {"a chunk run past the last chunk",
+     [](auto&, auto& b) {
+         b.tracks[0].sampleSizes = {30, 28, 26};
+         b.tracks[0].chunkSamples = {1, 2};
+     },
+     [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stsc") + 20, 3); }},
+    {"chunk runs going back", [](auto&, auto& b) { b.tracks[1].chunkSamples = {1, 2, 1, 3}; },
+     [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stsc", 1) + 32, 2); }},
     {"a chunk in the dropped bytes", nullptr,
      [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stco") + 8, static_cast<uint32_t>(BodyOf(b, "mdat"))); }},
     {"a chunk past the media data", nullptr, [](Bytes&, Bytes& b) { SetU32(b, BodyOf(b, "stco") + 8, 0x7FFFFFFF); }},

@@ -185,11 +185,25 @@ TEST_F(OnlineTest, DirectProbeOfAServerThatNeverAnswersIsBounded) {
     LoopbackHttpServer provider(LoopbackHttpServer::Reply::Silent);
     OnlineSettings settings = Settings(provider.Url(), false, 50);
     settings.requestTimeoutMs = 500;
+    settings.versionReceiveTimeoutMs = 500;
     CInetConnectionAsync monitor(settings);
     ASSERT_TRUE(WaitFor([&] { return provider.Connections() >= 1; }, 3s));
     EXPECT_LT(TimeOf([&] { monitor.StopMonitor(); }), 1500ms);
     EXPECT_FALSE(monitor.Online());
     EXPECT_LT(TimeOf([&] { EXPECT_FALSE(monitor.OpenCheckedSession(provider.Url().c_str())); }), 1500ms);
+}
+
+// Should its wake-up event not be made, the monitor still pauses between
+// probes (rather than ending at once and staying offline) and still stops.
+TEST_F(OnlineTest, PauseWithoutItsEventStillRunsAndStops) {
+    ProbePause pause{fw::UniqueHandle()};
+    EXPECT_TRUE(pause.Wait(50));
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(100ms);
+        pause.Stop();
+    });
+    EXPECT_LT(TimeOf([&] { EXPECT_FALSE(pause.Wait(60000)); }), 2000ms);
+    stopper.join();
 }
 
 // A session is usable for what the update check fetches.

@@ -28,7 +28,40 @@ uint32_t SampleCount(const MiniTrack& t) { return static_cast<uint32_t>(t.sample
 
 uint32_t SizeOf(const MiniTrack& t, size_t k) { return t.uniformSize != 0 ? t.uniformSize : t.sampleSizes[k]; }
 
-uint32_t MediaDuration(const MiniTrack& t) { return SampleCount(t) * t.delta; }
+std::vector<std::pair<uint32_t, uint32_t>> Timing(const MiniTrack& t) {
+    if (!t.timing.empty()) return t.timing;
+    return {{SampleCount(t), t.delta}};
+}
+
+std::vector<uint32_t> ChunkSamples(const MiniTrack& t) {
+    if (!t.chunkSamples.empty()) return t.chunkSamples;
+    return std::vector<uint32_t>(SampleCount(t), 1);
+}
+
+uint32_t MediaDuration(const MiniTrack& t) {
+    uint32_t duration = 0;
+    for (const auto& [samples, delta] : Timing(t)) duration += samples * delta;
+    return duration;
+}
+
+// One "stsc" run per stretch of chunks holding the same number of samples.
+Bytes ChunkRuns(const std::vector<uint32_t>& chunkSamples) {
+    Bytes runs;
+    uint32_t count = 0;
+    for (size_t c = 0; c < chunkSamples.size(); ++c) {
+        if (c > 0 && chunkSamples[c] == chunkSamples[c - 1]) continue;
+        runs = Concat({runs, U32(static_cast<uint32_t>(c + 1)), U32(chunkSamples[c]), U32(1)});
+        ++count;
+    }
+    return Concat({FullBoxHead(), U32(count), runs});
+}
+
+Bytes TimingRuns(const MiniTrack& t) {
+    const auto timing = Timing(t);
+    Bytes stts = Concat({FullBoxHead(), U32(static_cast<uint32_t>(timing.size()))});
+    for (const auto& [samples, delta] : timing) stts = Concat({stts, U32(samples), U32(delta)});
+    return stts;
+}
 
 uint32_t MovieDuration(const MiniTrack& t) {
     return static_cast<uint32_t>(uint64_t{MediaDuration(t)} * kMiniMovieTimeScale / t.timeScale);
@@ -45,21 +78,25 @@ Bytes SampleEntry(const MiniTrack& t) {
 
 Bytes SampleTable(const MiniTrack& t, uint64_t firstSampleAt) {
     Bytes stsz = Concat({FullBoxHead(), U32(t.uniformSize), U32(SampleCount(t))});
-    Bytes stco = Concat({FullBoxHead(), U32(SampleCount(t))});
+    for (size_t k = 0; k < t.sampleSizes.size() && t.uniformSize == 0; ++k) {
+        stsz = Concat({stsz, U32(t.sampleSizes[k])});
+    }
+    const std::vector<uint32_t> chunkSamples = ChunkSamples(t);
+    Bytes stco = Concat({FullBoxHead(), U32(static_cast<uint32_t>(chunkSamples.size()))});
     uint64_t at = firstSampleAt;
-    for (size_t k = 0; k < t.sampleSizes.size(); ++k) {
-        if (t.uniformSize == 0) stsz = Concat({stsz, U32(t.sampleSizes[k])});
+    size_t k = 0;
+    for (uint32_t inChunk : chunkSamples) {
         stco = Concat({stco, U32(static_cast<uint32_t>(at))});
-        at += SizeOf(t, k);
+        for (uint32_t i = 0; i < inChunk && k < t.sampleSizes.size(); ++i) at += SizeOf(t, k++);
     }
     Bytes stss = Concat({FullBoxHead(), U32(static_cast<uint32_t>(t.syncSamples.size()))});
     for (uint32_t s : t.syncSamples) stss = Concat({stss, U32(s)});
 
     Bytes stbl = Concat({Box("stsd", Concat({FullBoxHead(), U32(1), SampleEntry(t)})),
-                         Box("stts", Concat({FullBoxHead(), U32(1), U32(SampleCount(t)), U32(t.delta)}))});
+                         Box("stts", TimingRuns(t))});
     if (!t.syncSamples.empty()) stbl = Concat({stbl, Box("stss", stss)});
     for (const std::string& type : t.extraTables) stbl = Concat({stbl, Box(type, Zeros(8))});
-    return Box("stbl", Concat({stbl, Box("stsc", Concat({FullBoxHead(), U32(1), U32(1), U32(1), U32(1)})),
+    return Box("stbl", Concat({stbl, Box("stsc", ChunkRuns(chunkSamples)),
                                Box("stsz", stsz), Box("stco", stco)}));
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BoxBytes.h"
@@ -9,7 +10,8 @@
 
 // A complete recording a few kilobytes long, laid out as the recorder lays
 // out its files (ftyp, free, mdat, moov, udat, tail) with tracks of made-up
-// samples, one sample per chunk. Every sample's bytes are distinct, so a
+// samples, one sample per chunk unless the plan groups them. Every sample's
+// bytes are distinct, so a
 // test can tell where each one went. Built in memory, for tests and fuzz
 // seeds that need real sample tables without encoding a movie.
 struct MiniTrack {
@@ -22,6 +24,8 @@ struct MiniTrack {
     uint16_t width = 640;
     uint16_t height = 360;
     std::vector<std::string> extraTables;  // further boxes in the sample table, 8 zero bytes each
+    std::vector<uint32_t> chunkSamples;    // samples in each chunk, in order; empty: one per chunk
+    std::vector<std::pair<uint32_t, uint32_t>> timing;  // (samples, delta) runs; empty: one run of delta
 };
 
 struct MiniRecordingPlan {

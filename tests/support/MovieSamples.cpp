@@ -67,9 +67,9 @@ bool ReadTrack(Span trak, TrackSamples& track) {
     const std::optional<Span> stsc = Find(s, "stsc");
     const std::optional<Span> stco = Find(s, "stco");
     if (!stts || !stsz || !stsc || !stco) return false;
-    track.sttsRuns = U32(*stts, 4);
-    track.sttsFirstCount = U32(*stts, 8);
-    track.sttsFirstDelta = U32(*stts, 12);
+    for (uint32_t k = 0; k < U32(*stts, 4) && 16 + 8 * k <= stts->size; ++k) {
+        track.timing.emplace_back(U32(*stts, 8 + 8 * k), U32(*stts, 12 + 8 * k));
+    }
 
     const uint32_t uniform = U32(*stsz, 4);
     const uint32_t samples = U32(*stsz, 8);
@@ -80,6 +80,9 @@ bool ReadTrack(Span trak, TrackSamples& track) {
     // Chunks to samples through every run of "stsc".
     const uint32_t chunks = U32(*stco, 4);
     const uint32_t runs = U32(*stsc, 4);
+    for (uint32_t r = 0; r < runs && 20 + 12 * r <= stsc->size; ++r) {
+        track.chunkRuns.push_back({U32(*stsc, 8 + 12 * r), U32(*stsc, 12 + 12 * r), U32(*stsc, 16 + 12 * r)});
+    }
     size_t sample = 0;
     for (uint32_t chunk = 1; chunk <= chunks; ++chunk) {
         uint32_t perChunk = 0;

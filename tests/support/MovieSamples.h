@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BoxBytes.h"
@@ -14,9 +16,8 @@ struct TrackSamples {
     std::vector<uint64_t> offsets;  // file offset of every sample
     std::vector<uint32_t> sizes;
     std::vector<uint32_t> syncSamples;  // 1-based; empty when there is no "stss"
-    uint32_t sttsRuns = 0;
-    uint32_t sttsFirstCount = 0;
-    uint32_t sttsFirstDelta = 0;
+    std::vector<std::pair<uint32_t, uint32_t>> timing;  // "stts": (samples, delta)
+    std::vector<std::array<uint32_t, 3>> chunkRuns;     // "stsc": (first chunk, samples, description)
     uint32_t mediaDuration = 0;  // "mdhd"
     uint32_t trackDuration = 0;  // "tkhd"
     uint32_t editDuration = 0;   // first "elst" segment

@@ -79,6 +79,7 @@ struct RecordingRecipe {
     uint64_t cutAt = 0;            // non-zero: the file is cut to this many bytes
     uint64_t mdatPadding = 0;      // unused zero bytes after the last sample, written sparse
     bool uniformVideoSamples = false;  // every video sample filled up to one size: "stsz" lists no sizes
+    bool keepEncoderChunks = false;    // ffmpeg's chunks, many "stsc" runs, instead of one sample per chunk
 
     int EntryCount() const;
     static std::array<uint16_t, kRecipeObdWords> DefaultObdWords();

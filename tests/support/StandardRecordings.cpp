@@ -113,6 +113,21 @@ std::vector<RecordingRecipe> MakeStandardRecordings() {
     joinThird.triggers = {{3, "DXNNNN"}};
     all.push_back(joinThird);
 
+    // Consecutive recordings that keep ffmpeg's own chunking: the audio's
+    // samples-per-chunk table has many runs, and at 5 s its timing ends in
+    // a shorter last sample, a second run.
+    RecordingRecipe chunkedFirst = Named("2401021100_A020.MOV");
+    chunkedFirst.keepEncoderChunks = true;
+    chunkedFirst.startTime = "240102110000";
+    all.push_back(chunkedFirst);
+
+    RecordingRecipe chunkedSecond = Named("2401021110_A021.MOV");
+    chunkedSecond.keepEncoderChunks = true;
+    chunkedSecond.durationSeconds = 5.0;
+    chunkedSecond.startTime = "240102111000";
+    chunkedSecond.g.xWave = 200;
+    all.push_back(chunkedSecond);
+
     // The second's movie with every video sample filled up to one size.
     RecordingRecipe uniform = Named("uniform_sizes.MOV");
     uniform.durationSeconds = 4.864;

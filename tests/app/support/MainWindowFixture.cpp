@@ -4,7 +4,7 @@
 
 #include "CkadomirDlgTestAccess.h"
 #include "KnownBoxTypes.h"
-#include "app/MapWindowStandIn.h"
+#include "support/MapWindowStandIn.h"
 #include "support/TestGdiplus.h"
 #include "ui/shared/UiFonts.h"
 

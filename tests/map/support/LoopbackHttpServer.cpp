@@ -54,7 +54,12 @@ uint16_t PortOf(SOCKET s) {
 
 }  // namespace
 
-LoopbackHttpServer::LoopbackHttpServer(Reply reply, uint16_t port) : reply_(reply) {
+LoopbackHttpServer::LoopbackHttpServer(Reply reply, uint16_t port) : LoopbackHttpServer(reply, port, nullptr) {}
+
+LoopbackHttpServer::LoopbackHttpServer(Responder responder) : LoopbackHttpServer(Reply::Ok, 0, std::move(responder)) {}
+
+LoopbackHttpServer::LoopbackHttpServer(Reply reply, uint16_t port, Responder responder)
+    : reply_(reply), responder_(std::move(responder)) {
     Winsock();
     listener_ = Listen(port);
     if (listener_ == INVALID_SOCKET) return;
@@ -67,6 +72,11 @@ LoopbackHttpServer::~LoopbackHttpServer() {
     if (thread_.joinable()) thread_.join();
     if (listener_ != INVALID_SOCKET) closesocket(listener_);
     for (SOCKET s : held_) closesocket(s);
+}
+
+std::string LoopbackHttpServer::HttpResponse(const std::string& status, const std::string& body) {
+    return "HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(body.size()) +
+           "\r\nConnection: close\r\n\r\n" + body;
 }
 
 std::wstring LoopbackHttpServer::Url(const wchar_t* path) const {
@@ -109,6 +119,17 @@ void LoopbackHttpServer::Answer(SOCKET client) {
     if (!head.empty()) {
         std::lock_guard<std::mutex> hold(lock_);
         requests_.push_back(head.substr(0, head.find("\r\n\r\n")));
+    }
+    if (responder_ && !head.empty()) {
+        const Response response = responder_(head);
+        const auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(response.delayMs);
+        while (!stop_ && std::chrono::steady_clock::now() < due) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        send(client, response.raw.data(), static_cast<int>(response.raw.size()), 0);
+        shutdown(client, SD_SEND);
+        closesocket(client);
+        return;
     }
     switch (reply_) {
     case Reply::Ok: {

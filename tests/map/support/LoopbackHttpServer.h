@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -22,8 +23,18 @@ public:
         Hangup,  // read the request and close without a word
     };
 
+    // An answer of the test's own: the whole response, sent after a delay.
+    struct Response {
+        std::string raw;
+        int delayMs = 0;
+    };
+    // Makes the response to a request from its head (request line first).
+    using Responder = std::function<Response(const std::string& head)>;
+    static std::string HttpResponse(const std::string& status, const std::string& body);
+
     // Listens on the given port, or on a free one for 0.
     explicit LoopbackHttpServer(Reply reply, uint16_t port = 0);
+    explicit LoopbackHttpServer(Responder responder);
     ~LoopbackHttpServer();
     LoopbackHttpServer(const LoopbackHttpServer&) = delete;
     LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
@@ -39,10 +50,12 @@ public:
     static uint16_t ClosedPort();
 
 private:
+    LoopbackHttpServer(Reply reply, uint16_t port, Responder responder);
     void Serve();
     void Answer(SOCKET client);
 
     Reply reply_;
+    Responder responder_;
     SOCKET listener_ = INVALID_SOCKET;
     uint16_t port_ = 0;
     std::atomic<bool> stop_{false};

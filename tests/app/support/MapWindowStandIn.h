@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "app/PanelStandIn.h"
+#include "framework/Dialog.h"
 #include "map/IMapWindow.h"
 
-// An empty window in the map window's place until the map windows' own code
-// exists. It keeps what the bridge hands it and shows no page, so scripts
-// go nowhere and no update message can be posted.
-class MapWindowStandIn : public PanelStandIn, public IWebViewMapWindow {
+// An empty map window on the map window's template: the main window's tests
+// need its place and its bridge, not a page. It keeps what the bridge hands
+// it; scripts go nowhere and no update message can be posted.
+class MapWindowStandIn : public fw::Dialog, public IWebViewMapWindow {
 public:
-    explicit MapWindowStandIn(int templateId) : PanelStandIn(templateId) {}
+    explicit MapWindowStandIn(int templateId) : fw::Dialog(templateId) {}
 
     void RunScript(const std::wstring&) override {}
     void SetPosition(double latitude, double longitude) override {
