@@ -74,6 +74,7 @@ void CkadomirDlg::ShowControlsForMode(int sizeMode) {
     ShowIf(&volumeSlider_, true);
     ShowIf(infoPanel_.get(), sizeMode != 2);
     filePanel_.EnableControls(sizeMode != 2);
+    filePanel_.ShowControls(sizeMode != 2);
     for (int i = 0; i < kMainButtonCount; ++i) {
         ShowIf(&mainButtons_[i], MainButtonPlace(i, sizeMode, MainClientRect()).shown);
     }

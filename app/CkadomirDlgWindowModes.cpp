@@ -120,6 +120,7 @@ void CkadomirDlg::EnterFullScreenLayout() {
         ShowIf(&button, false);
     }
     filePanel_.EnableControls(false);
+    filePanel_.ShowControls(false);
     SetWindowRgn(Handle(), nullptr, FALSE);
     const HWND video = videoSurface_.Handle();
     SetWindowLongPtrW(video, GWL_EXSTYLE, GetWindowLongPtrW(video, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE);
