@@ -1,6 +1,7 @@
 #pragma once
 
 #include <objbase.h>
+#include <ole2.h>
 
 #include <utility>
 

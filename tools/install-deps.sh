@@ -2,9 +2,11 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -eu
 
+# Wine plays movies through GStreamer: its demuxers and the H.264 decoder.
 packages="cmake ninja-build clang libclang-rt-14-dev googletest
 libbenchmark-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-wine wine64 xvfb xauth ffmpeg fonts-ipafont-gothic python3 locales chromium"
+wine wine64 xvfb xauth ffmpeg fonts-ipafont-gothic python3 locales chromium
+gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav"
 # Node.js and npm run the map page tests; a Node.js from elsewhere that
 # brings its own npm serves as well.
 command -v node >/dev/null 2>&1 || packages="$packages nodejs"

@@ -42,6 +42,13 @@ std::vector<RecordingRecipe> MakeStandardRecordings() {
     hd.track.valid = false;
     all.push_back(hd);
 
+    // Video only, 2 s at 30 fps: what the presenter's playback test shows.
+    RecordingRecipe videoOnly = Named("video_only.MOV");
+    videoOnly.durationSeconds = 2.0;
+    videoOnly.frameDelta = 3000;
+    videoOnly.audio = false;
+    all.push_back(videoOnly);
+
     RecordingRecipe fullHd = Named("2401020330_P004.MOV");
     fullHd.durationSeconds = 1.0;
     fullHd.width = 1920;

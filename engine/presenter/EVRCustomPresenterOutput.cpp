@@ -1,0 +1,204 @@
+#include <evcode.h>
+#include <mferror.h>
+
+#include "EVRCustomPresenter.h"
+#include "PresenterGuids.h"
+
+namespace {
+
+// Clears a sample's desired time: the call drops every attribute, so the
+// presenter's two are read first and written back.
+HRESULT ClearDesiredTime(IMFSample* sample, IMFDesiredSample* desired) {
+    UINT32 token = 0;
+    fw::ComPtr<IUnknown> swapChain;
+    HRESULT result = sample->GetUINT32(SampleCounterAttribute, &token);
+    if (SUCCEEDED(result)) {
+        result = sample->GetUnknown(SampleSwapChainAttribute, __uuidof(IUnknown),
+                                    reinterpret_cast<void**>(swapChain.Put()));
+    }
+    desired->Clear();
+    if (SUCCEEDED(result)) result = sample->SetUINT32(SampleCounterAttribute, token);
+    if (SUCCEEDED(result)) result = sample->SetUnknown(SampleSwapChainAttribute, swapChain.Get());
+    return result;
+}
+
+LONGLONG CorrelatedTime(IMFClock* clock) {
+    LONGLONG clockTime = 0;
+    MFTIME systemTime = 0;
+    clock->GetCorrelatedTime(0, &clockTime, &systemTime);
+    return clockTime;
+}
+
+}  // namespace
+
+void EVRCustomPresenter::ProcessOutputLoop() {
+    HRESULT result = S_OK;
+    while (sampleNotify_) {
+        result = ProcessOutput();
+        if (result != S_OK) break;
+    }
+    if (!sampleNotify_ || result == MF_E_TRANSFORM_NEED_MORE_INPUT) CheckEndOfStream();
+}
+
+HRESULT EVRCustomPresenter::ProcessOutput() {
+    // Stopped or paused, the presenter shows one frame and no more.
+    if (renderState_ != RenderState::Started && !repaint_ && prerolled_) return S_FALSE;
+    if (!mixer_) return MF_E_INVALIDREQUEST;
+    if (!mediaType_) {
+        const HRESULT result = RenegotiateMediaType();
+        if (FAILED(result)) return result;
+    }
+
+    fw::ComPtr<IMFSample> sample;
+    bool reused = false;
+    HRESULT result = TakeOutputSample(&sample, &reused);
+    if (result != S_OK) return result;
+
+    const bool repaint = repaint_;
+    LONGLONG mixStart = 0;
+    result = PrepareOutputSample(sample.Get(), repaint, &mixStart);
+    if (FAILED(result)) return result;
+
+    MFT_OUTPUT_DATA_BUFFER output{};
+    output.pSample = sample.Get();
+    DWORD status = 0;
+    result = mixer_->ProcessOutput(0, 1, &output, &status);
+    if (output.pEvents != nullptr) output.pEvents->Release();
+    if (FAILED(result)) return HandleMixerFailure(result, sample.Get(), reused);
+
+    if (clock_ && !repaint) {
+        LONGLONG latency = CorrelatedTime(clock_.Get()) - mixStart;
+        Notify(EC_PROCESSING_LATENCY, reinterpret_cast<LONG_PTR>(&latency), 0);
+    }
+    // A sample reused while it is still out keeps the callback it has: a
+    // second one is refused, and it will come back anyway.
+    if (!reused) result = TrackSampleReturn(sample.Get());
+    if (SUCCEEDED(result)) {
+        const bool ordinary = frameStep_.state == FrameStepState::None || repaint;
+        result = ordinary ? DeliverSample(sample.Get(), repaint) : DeliverFrameStepSample(sample.Get());
+    }
+    if (SUCCEEDED(result)) prerolled_ = true;
+    return result;
+}
+
+HRESULT EVRCustomPresenter::TakeOutputSample(fw::ComPtr<IMFSample>* sample, bool* reused) {
+    const HRESULT result = samplePool_.TakeSample(sample->Put());
+    if (SUCCEEDED(result)) {
+        lastOutputSample_ = *sample;
+        return S_OK;
+    }
+    if (result != MF_E_SAMPLEALLOCATOR_EMPTY) return result;
+    // Both samples are out: a repaint draws into the one shown last, any
+    // other output waits for a sample to come back.
+    if (!repaint_ || !lastOutputSample_) return S_FALSE;
+    *sample = lastOutputSample_;
+    *reused = true;
+    return S_OK;
+}
+
+HRESULT EVRCustomPresenter::PrepareOutputSample(IMFSample* sample, bool repaint, LONGLONG* mixStart) {
+    fw::ComPtr<IMFDesiredSample> desired;
+    const HRESULT result =
+        sample->QueryInterface(__uuidof(IMFDesiredSample), reinterpret_cast<void**>(desired.Put()));
+    if (FAILED(result)) return result;
+    if (repaint) {
+        desired->SetDesiredSampleTimeAndDuration(0, scheduler_.FrameDuration());
+        repaint_ = false;
+        return S_OK;
+    }
+    if (clock_) *mixStart = CorrelatedTime(clock_.Get());
+    return ClearDesiredTime(sample, desired.Get());
+}
+
+HRESULT EVRCustomPresenter::HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused) {
+    // Only a sample taken from the pool goes back; a reused one is still out.
+    if (!reused) {
+        const HRESULT result = samplePool_.ReturnSample(sample);
+        if (FAILED(result)) return result;
+    }
+    switch (failure) {
+    case MF_E_TRANSFORM_TYPE_NOT_SET:
+        return RenegotiateMediaType();
+    case MF_E_TRANSFORM_STREAM_CHANGE:
+        SetMediaType(nullptr);
+        break;
+    case MF_E_TRANSFORM_NEED_MORE_INPUT:
+        sampleNotify_ = false;
+        break;
+    }
+    return failure;
+}
+
+HRESULT EVRCustomPresenter::TrackSampleReturn(IMFSample* sample) {
+    fw::ComPtr<IMFTrackedSample> tracked;
+    const HRESULT result =
+        sample->QueryInterface(__uuidof(IMFTrackedSample), reinterpret_cast<void**>(tracked.Put()));
+    if (FAILED(result)) return result;
+    return tracked->SetAllocator(&sampleFreeCallback_, nullptr);
+}
+
+HRESULT EVRCustomPresenter::DeliverSample(IMFSample* sample, bool repaint) {
+    const bool presentNow = renderState_ != RenderState::Started || rate_ == 0.0f || repaint;
+    bool reset = false;
+    HRESULT result = presentEngine_->TestDevice(&reset);
+    if (SUCCEEDED(result)) {
+        // An immediate present needs only the engine: the preroll frame comes
+        // before the scheduler's thread starts, a repaint after it ended.
+        if (presentNow || !scheduler_.HasClock()) {
+            presentEngine_->PresentSample(sample, 0);
+        } else {
+            result = scheduler_.QueueSample(sample);
+        }
+        if (reset) Notify(EC_DISPLAY_CHANGED, 0, 0);
+    }
+    if (FAILED(result)) Notify(EC_ERRORABORT, result, 0);
+    return result;
+}
+
+HRESULT EVRCustomPresenter::OnSampleFree(IMFAsyncResult* asyncResult) {
+    fw::ComPtr<IUnknown> object;
+    fw::ComPtr<IMFSample> sample;
+    HRESULT result = asyncResult->GetObject(object.Put());
+    if (SUCCEEDED(result)) {
+        result = object->QueryInterface(__uuidof(IMFSample), reinterpret_cast<void**>(sample.Put()));
+    }
+    CriticalSectionLock hold(lock_);
+    if (SUCCEEDED(result)) {
+        CompleteFrameStep(sample.Get());
+        // After shutdown, and for a sample of an older media type, the
+        // sample is only let go.
+        UINT32 token = 0;
+        if (!IsShutdown() && SUCCEEDED(sample->GetUINT32(SampleCounterAttribute, &token)) &&
+            token == tokenCounter_) {
+            result = samplePool_.ReturnSample(sample.Get());
+            if (SUCCEEDED(result) && outputGate_) ProcessOutputLoop();
+        }
+    }
+    if (FAILED(result)) Notify(EC_ERRORABORT, result, 0);
+    return result;
+}
+
+void EVRCustomPresenter::Flush() {
+    prerolled_ = false;
+    scheduler_.Flush();
+    frameStep_.samples.Clear();
+    if (renderState_ == RenderState::Stopped) presentEngine_->PresentSample(nullptr, 0);
+}
+
+void EVRCustomPresenter::CheckEndOfStream() {
+    if (!endOfStream_ || sampleNotify_) return;
+    // The last output sample is held only for repaints; held past the end
+    // it would never come back, and the stream would never be complete.
+    lastOutputSample_.Reset();
+    if (samplePool_.AreSamplesPending()) return;
+    Notify(EC_COMPLETE, S_OK, 0);
+    endOfStream_ = false;
+}
+
+void EVRCustomPresenter::ReleaseResources() {
+    ++tokenCounter_;
+    lastOutputSample_.Reset();
+    Flush();
+    samplePool_.Clear();
+    presentEngine_->ReleaseVideoResources();
+}
