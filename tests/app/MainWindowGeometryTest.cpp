@@ -65,28 +65,12 @@ TEST(MainWindowGeometry, WindowButtonsAndVolume) {
     EXPECT_EQ(VolumeSliderRect(kClient), (LayoutRect{1000, 670, 1100, 690}));
 }
 
-TEST(MainWindowGeometry, OnlyTheTitleBandDragsTheWindow) {
-    EXPECT_TRUE(InDragStrip({0, 0}));
-    EXPECT_TRUE(InDragStrip({500, 23}));
-    EXPECT_FALSE(InDragStrip({500, 24}));
-    EXPECT_FALSE(InDragStrip({500, -1}));
-}
-
 TEST(MainWindowGeometry, AWindowOffTheWorkAreaIsPulledBack) {
     const LayoutRect work{0, 0, 1280, 1024};
-    struct Case {
-        LayoutRect window;
-        LayoutRect kept;
-    };
-    const Case cases[] = {
-        {{100, 50, 1220, 750}, {100, 50, 1220, 750}},     // already on it
-        {{-30, -5, 1090, 695}, {0, 0, 1120, 700}},        // off the left and top
-        {{400, 500, 1520, 1200}, {160, 324, 1280, 1024}},  // overhangs right and bottom
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(KeepOnWorkArea(c.window, work), c.kept) << c.window.left << "," << c.window.top;
-    }
-    // A work area that does not start at the origin (a task bar on the left).
+    EXPECT_EQ(KeepOnWorkArea({100, 50, 1220, 750}, work), (LayoutRect{100, 50, 1220, 750}));
+    EXPECT_EQ(KeepOnWorkArea({-30, -5, 1090, 695}, work), (LayoutRect{0, 0, 1120, 700}));
+    EXPECT_EQ(KeepOnWorkArea({400, 500, 1520, 1200}, work), (LayoutRect{160, 324, 1280, 1024}));
+    // A task bar on the left.
     EXPECT_EQ(KeepOnWorkArea({-30, 0, 1090, 700}, {40, 0, 1280, 1024}), (LayoutRect{40, 0, 1160, 700}));
 }
 

@@ -37,29 +37,21 @@ protected:
         }
     }
 
-    // The card goes: the folder behind its drive letter disappears. It is
-    // back when the test ends, for the next test of the run.
-    class PulledCard {
-    public:
-        PulledCard() {
-            const char* folder = std::getenv("OSTRILEX_REMOVABLE_DRIVE_FOLDER");
-            folder_ = folder != nullptr ? std::wstring(folder, folder + std::strlen(folder)) : L"";
-            pulled_ = !folder_.empty() && MoveFileW(folder_.c_str(), (folder_ + L".pulled").c_str());
+    // The card goes: the folder behind its drive letter disappears (moved
+    // aside, and back for the next test).
+    bool PullTheCard() {
+        const char* folder = std::getenv("OSTRILEX_REMOVABLE_DRIVE_FOLDER");
+        pulledFrom_ = folder != nullptr ? std::wstring(folder, folder + std::strlen(folder)) : L"";
+        return !pulledFrom_.empty() && MoveFileW(pulledFrom_.c_str(), (pulledFrom_ + L".pulled").c_str());
+    }
+    void TearDown() override {
+        if (!pulledFrom_.empty()) {
+            MoveFileW((pulledFrom_ + L".pulled").c_str(), pulledFrom_.c_str());
         }
-        ~PulledCard() {
-            if (pulled_) {
-                MoveFileW((folder_ + L".pulled").c_str(), folder_.c_str());
-            }
-        }
-        PulledCard(const PulledCard&) = delete;
-        PulledCard& operator=(const PulledCard&) = delete;
-        bool Pulled() const { return pulled_; }
+        MainWindowTest::TearDown();
+    }
 
-    private:
-        std::wstring folder_;
-        bool pulled_ = false;
-    };
-
+    std::wstring pulledFrom_;
     std::wstring card_;
 };
 
@@ -84,8 +76,7 @@ TEST_F(MainWindowOnACard, LosingADriveRootChosenAsFolderIsReported) {
     CFilerContainer& panel = Access::FilePanel(*dialog);
     panel.OpenSource(card_, kSourceFolder);
     ASSERT_EQ(panel.Resource().WatchedPathText(), card_);
-    const PulledCard pulled;
-    ASSERT_TRUE(pulled.Pulled());
+    ASSERT_TRUE(PullTheCard());
     EXPECT_TRUE(testing_support::PumpUntil([&] { return panel.Resource().LastLostPath() == card_; }, 3000));
 }
 

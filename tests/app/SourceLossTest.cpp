@@ -4,12 +4,6 @@
 
 namespace {
 
-TEST(SourceLoss, TheDrivePartIsWhatStandsBeforeTheFirstSeparator) {
-    EXPECT_EQ(DrivePart(UI_TEXT("E:\\DCIM\\100MEDIA")), UiStringView(UI_TEXT("E:")));
-    EXPECT_TRUE(DrivePart(UI_TEXT("E:")).empty());
-    EXPECT_TRUE(DrivePart(UI_TEXT("")).empty());
-}
-
 TEST(SourceLoss, OnlyTheProgramsOwnDriveEndsTheProgram) {
     struct Case {
         const UiChar* program;
@@ -19,9 +13,9 @@ TEST(SourceLoss, OnlyTheProgramsOwnDriveEndsTheProgram) {
     const Case cases[] = {
         {UI_TEXT("E:\\Ostrilex\\Ostrilex.exe"), UI_TEXT("E:\\DCIM"), true},
         {UI_TEXT("C:\\Ostrilex\\Ostrilex.exe"), UI_TEXT("E:\\DCIM"), false},
+        {UI_TEXT("E:\\Ostrilex.exe"), UI_TEXT("E:"), false},        // no separator: no drive part
         {UI_TEXT("D:\\Ostrilex.exe"), UI_TEXT("d:\\rec"), false},  // case counts
-        {UI_TEXT("C:\\Ostrilex.exe"), UI_TEXT(""), false},
-        // Shares have no drive part: losing one share says nothing of another.
+        // Shares have no drive part: losing one says nothing of another.
         {UI_TEXT("\\\\server\\tools\\Ostrilex.exe"), UI_TEXT("\\\\camera\\card"), false},
     };
     for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {

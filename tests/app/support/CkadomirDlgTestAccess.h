@@ -29,7 +29,6 @@ public:
     static CFilerContainer& FilePanel(CkadomirDlg& d) { return d.filePanel_; }
     static int FullScreen(const CkadomirDlg& d) { return d.fullScreen_; }
     static int ZoomMode(const CkadomirDlg& d) { return d.videoSurface_.zoomMode; }
-    static LayoutPoint ZoomPan(const CkadomirDlg& d) { return d.zoomPan_; }
     static void SetBusy(CkadomirDlg& d, int busy) { d.busy_ = busy; }
     static int ClipOpen(const CkadomirDlg& d) { return d.clipOpen_; }
     static void SetClipOpen(CkadomirDlg& d, int open) { d.clipOpen_ = open; }
