@@ -14,6 +14,8 @@ public:
     GdiplusSession& operator=(const GdiplusSession&) = delete;
 
     bool Started() const { return token_ != 0; }
+    // How many sessions are started and not yet shut down.
+    static int Running();
 
 private:
     ULONG_PTR token_ = 0;

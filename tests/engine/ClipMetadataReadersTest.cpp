@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <future>
+#include <thread>
 
 #include "BoxBytes.h"
 #include "PlayerEngine.h"
@@ -167,6 +168,34 @@ TEST_F(ClipMetadataReadersTest, GroupTrackFollowsTheGroupsOrder) {
     EXPECT_NEAR(track[0].latitude, ExpectEntry(impact, 0).latitude, 1e-9);
     EXPECT_NEAR(track[first + 5].longitude, ExpectEntry(plain, 5).longitude, 1e-9);
     EXPECT_EQ(PlayerEngineWaiters, 0u);
+}
+
+// The map page reads the group track under the file lock: the track is
+// never replaced while someone holds it.
+TEST_F(ClipMetadataReadersTest, GroupTrackWaitsForTheFileLock) {
+    engine_.EngineGroupTrack = std::make_unique<std::vector<GpsRecord>>(3);
+    const std::vector<GpsRecord>* before = engine_.EngineGroupTrack.get();
+    std::promise<void> held;
+    std::promise<void> release;
+    std::thread holder([&] {
+        EngineLockGuard hold(engine_.fileLock);
+        held.set_value();
+        release.get_future().wait();
+    });
+    held.get_future().wait();
+    auto load = std::async(std::launch::async,
+                           [&] { return LoadGroupGpsTrack(&engine_, {Recording("2401020304_A001.MOV")}); });
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (PlayerEngineWaiters.load() < 2 && load.wait_for(0s) != std::future_status::ready &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::yield();
+    }
+    EXPECT_EQ(PlayerEngineWaiters.load(), 2u) << "the loader did not wait for the lock";
+    EXPECT_EQ(engine_.EngineGroupTrack.get(), before);
+    release.set_value();
+    EXPECT_EQ(load.get(), 1);
+    holder.join();
+    EXPECT_EQ(engine_.EngineGroupTrack->size(), 80u);
 }
 
 TEST_F(ClipMetadataReadersTest, GroupStopsAtARecordingThatCannotBeOpened) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ForeignWindow.h"
 #include "support/HostWindow.h"
 
 namespace {
@@ -29,6 +30,14 @@ TEST(WindowLifetime, TheObjectFindsItsWindowAndTheWindowItsObject) {
     ASSERT_NE(host.Handle(), nullptr);
     EXPECT_EQ(fw::Window::FromHandle(host.Handle()), &host);
     EXPECT_EQ(fw::Window::FromHandle(nullptr), nullptr);
+}
+
+// Another copy of the program marks its windows the same way, but the mark
+// holds an address in that process: never an object here.
+TEST(WindowLifetime, AWindowOfAnotherProcessIsNoObjectHere) {
+    const testing_support::ForeignWindow other;
+    ASSERT_NE(other.Handle(), nullptr);
+    EXPECT_EQ(fw::Window::FromHandle(other.Handle()), nullptr);
 }
 
 TEST(WindowLifetime, AWindowTheObjectMadeGoesWithTheObject) {

@@ -57,6 +57,49 @@ TEST(RemovableDrives, AppendsWithoutClearing) {
     EXPECT_EQ(drives.size(), 2u);
 }
 
+// The system's drive list, changing between calls as drives come and go:
+// each call sees the next list of `lists` (the last one stays).
+class ChangingDriveStrings {
+public:
+    explicit ChangingDriveStrings(std::vector<std::wstring> lists) : lists_(std::move(lists)) {}
+    DWORD operator()(DWORD length, wchar_t* buffer) {
+        const std::wstring& list = lists_[std::min(calls_++, lists_.size() - 1)];
+        const DWORD needed = static_cast<DWORD>(list.size() + 1);  // with the final terminator
+        if (buffer == nullptr || length < needed) {
+            return needed;
+        }
+        std::copy(list.begin(), list.end(), buffer);
+        buffer[list.size()] = L'\0';
+        return needed - 1;
+    }
+
+private:
+    std::vector<std::wstring> lists_;
+    size_t calls_ = 0;
+};
+
+// A card put in just after the length question: the list no longer fits
+// and comes back unfilled, so it is asked for again, with the card.
+TEST(RemovableDrives, ACardPutInWhileTheListIsFetchedIsListed) {
+    const std::wstring fixedOnly(L"C:\\\0", 4);
+    const std::wstring withCard(L"C:\\\0E:\\\0", 8);
+    ChangingDriveStrings system({fixedOnly, withCard});
+    const std::vector<wchar_t> list = FetchDriveList(std::ref(system));
+    ASSERT_FALSE(list.empty());
+    std::vector<std::wstring> drives;
+    const auto type = [](const wchar_t* root) { return root[0] == L'E' ? DRIVE_REMOVABLE : DRIVE_FIXED; };
+    EXPECT_EQ(CollectRemovableDrives(list.data(), type, drives), 0);
+    EXPECT_EQ(drives, std::vector<std::wstring>{L"E:\\"});
+}
+
+// A list that keeps growing is not read half-filled: no list at all.
+TEST(RemovableDrives, AListThatKeepsChangingGivesNothing) {
+    ChangingDriveStrings system({std::wstring(L"C:\\\0", 4), std::wstring(L"C:\\\0E:\\\0", 8),
+                                 std::wstring(L"C:\\\0E:\\\0F:\\\0", 12),
+                                 std::wstring(L"C:\\\0E:\\\0F:\\\0G:\\\0", 16)});
+    EXPECT_TRUE(FetchDriveList(std::ref(system)).empty());
+}
+
 // The real system list: the test prefix's fixed drives are never listed;
 // a run with an extra drive of type floppy (wine-exec
 // --with-removable-drive) must find it.

@@ -2,27 +2,22 @@
 
 #include <cwchar>
 
-namespace {
-
-// The drive list with its final terminator, or nothing. A drive that
-// appears between the length question and the fetch makes the list longer
-// than asked for: then ask once more.
-std::vector<wchar_t> FetchDriveList() {
+// A drive that appears between the length question and the fetch makes the
+// list longer than asked for: then ask once more.
+std::vector<wchar_t> FetchDriveList(const DriveStringsSource& driveStrings) {
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const DWORD needed = GetLogicalDriveStringsW(0, nullptr);
+        const DWORD needed = driveStrings(0, nullptr);
         if (needed == 0) {
             return {};
         }
         std::vector<wchar_t> list(needed + 1, L'\0');
-        const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(list.size()), list.data());
+        const DWORD length = driveStrings(static_cast<DWORD>(list.size()), list.data());
         if (length != 0 && length < list.size()) {
             return list;
         }
     }
     return {};
 }
-
-}  // namespace
 
 int CollectRemovableDrives(const wchar_t* rootList, const std::function<UINT(const wchar_t*)>& driveType,
                            std::vector<std::wstring>& drives) {
@@ -40,7 +35,8 @@ int CollectRemovableDrives(const wchar_t* rootList, const std::function<UINT(con
 }
 
 int GetRemovableDrives(std::vector<std::wstring>& drives) {
-    const std::vector<wchar_t> list = FetchDriveList();
+    const std::vector<wchar_t> list =
+        FetchDriveList([](DWORD length, wchar_t* buffer) { return GetLogicalDriveStringsW(length, buffer); });
     if (list.empty()) {
         return -1;
     }
