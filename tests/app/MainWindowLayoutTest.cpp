@@ -104,6 +104,7 @@ TEST_F(MainWindowLayout, FullScreenAndBackRestoresTheSizeModeAndItsRectangles) {
     // Not for the last ten frames of a clip, nor without one.
     OpenAClip(290);
     dialog->ToggleFullScreen(1);
+    ASSERT_EQ(Access::FullScreen(*dialog), 0);
     Access::SetClipOpen(*dialog, 0);
     engine.frameCount = 0;
     dialog->ToggleFullScreen(1);
