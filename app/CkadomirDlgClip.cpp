@@ -45,7 +45,7 @@ void CkadomirDlg::CloseAndClear() {
     }
     UpdateControlStates();
     seekSlider_.enabled = 1;
-    for (fw::Dialog* panel : {infoPanel_.get(), graph_.get()}) {
+    for (fw::Dialog* panel : std::initializer_list<fw::Dialog*>{infoPanel_.get(), graph_.get()}) {
         if (panel != nullptr && panel->Handle() != nullptr) {
             panel->Invalidate();
         }
