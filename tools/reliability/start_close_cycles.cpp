@@ -21,7 +21,9 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
-#include <vector>
+
+#include "framework/DeviceContext.h"
+#include "framework/Handles.h"
 
 namespace {
 
@@ -99,23 +101,20 @@ unsigned long long Picture(HWND window) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    unsigned long long sum = 0;
-    if (bitmap != nullptr) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-        GdiFlush();
-        const auto* pixel = static_cast<const DWORD*>(bits);
-        for (int i = 0; i < width * height; ++i) {
-            sum = sum * 1099511628211ull + (pixel[i] & 0xFFFFFF);
-        }
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
+    const fw::WindowDC screen(nullptr);
+    const fw::MemoryDC memory(screen.Get());
+    const fw::Bitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) {
+        return 0;
     }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    const fw::SelectedObject selected(memory.Get(), bitmap.Get());
+    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const auto* pixel = static_cast<const DWORD*>(bits);
+    unsigned long long sum = 0;
+    for (int i = 0; i < width * height; ++i) {
+        sum = sum * 1099511628211ull + (pixel[i] & 0xFFFFFF);
+    }
     return sum;
 }
 
@@ -145,6 +144,7 @@ public:
             return run;
         }
         CloseHandle(info.hThread);
+        const fw::UniqueHandle process(info.hProcess);
         HWND window = nullptr;
         WaitUntil([&] { return (window = WindowOf(info.dwProcessId, L"Ostrilex")) != nullptr; }, kStartLimitMs);
         if (window == nullptr) {
@@ -161,7 +161,7 @@ public:
                 PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCommandClose, BN_CLICKED),
                              reinterpret_cast<LPARAM>(GetDlgItem(window, kCommandClose)));
             }
-            const DWORD ended = WaitForSingleObject(info.hProcess, kExitLimitMs);
+            const DWORD ended = WaitForSingleObject(process.Get(), kExitLimitMs);
             run.closeMs = static_cast<DWORD>(GetTickCount64() - closing);
             if (ended != WAIT_OBJECT_0) {
                 run.boxShown = run.boxShown || WindowOf(info.dwProcessId, nullptr, window) != nullptr;
@@ -169,11 +169,10 @@ public:
             }
         }
         if (run.outcome != Outcome::Clean) {
-            TerminateProcess(info.hProcess, 99);
-            WaitForSingleObject(info.hProcess, kExitLimitMs);
+            TerminateProcess(process.Get(), 99);
+            WaitForSingleObject(process.Get(), kExitLimitMs);
         }
-        GetExitCodeProcess(info.hProcess, &run.exitCode);
-        CloseHandle(info.hProcess);
+        GetExitCodeProcess(process.Get(), &run.exitCode);
         if (run.outcome == Outcome::Clean && run.exitCode != 0) {
             run.outcome = Outcome::Crash;
         }
