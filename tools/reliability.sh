@@ -3,7 +3,7 @@
 # told otherwise), every other time while a clip plays, by its close button
 # and by the system menu in turn, and prints how each run ended and the
 # counts of clean runs, hangs and crashes. Exit code 0 only when every run
-# was clean.
+# was clean and every run meant to play did.
 #
 #   tools/reliability.sh [CYCLES]
 #
