@@ -137,6 +137,14 @@ void CkadomirDlg::ResetZoom() {
     zoomCentre_ = ZoomCentre(sizeMode_);
 }
 
+LRESULT CkadomirDlg::OnSize(const fw::Message& m) {
+    const LRESULT result = Default(m);
+    if (m.wParam == SIZE_RESTORED) {
+        ApplyZoom(0);
+    }
+    return result;
+}
+
 LRESULT CkadomirDlg::OnPaint(const fw::Message& m) {
     if (IsIconic(Handle())) {
         return Default(m);

@@ -3,6 +3,7 @@
 #include "app/CSettingDlg.h"
 #include "app/MainWindowIds.h"
 #include "app/WebViewRuntime.h"
+#include "browser/CSourceOpenDlg.h"
 #include "map/CGoogleMapDlg.h"
 #include "map/CGoogleMapDlg2.h"
 
@@ -18,5 +19,12 @@ MainWindowSeams ProductSeams() {
     };
     seams.webViewRuntimeInstalled = IsWebViewRuntimeInstalled;
     seams.timers = std::make_shared<WindowTimers>();
+    seams.chooseSource = [](HWND owner) -> std::optional<ChosenSource> {
+        CSourceOpenDlg dialog;
+        if (dialog.DoModal(owner) != IDOK) {
+            return std::nullopt;
+        }
+        return ChosenSource{dialog.Kind(), dialog.ChosenPath()};
+    };
     return seams;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "EngineLock.h"
+#include "VideoZoom.h"
 #include "format/DataRecords.h"
 #include "reader/MappedMovieFile.h"
 
@@ -39,6 +40,8 @@ struct PlayerEngine {
     uint32_t hardwareDecoding = 0;   // stored; playback does not consult it
     uint32_t reversePlayable = 0;    // 1 when the opened movie can play backwards
     int32_t EngineSpeedIndex = 1;    // -4, -2, -1, 1 (normal), 2, 4
+    uint32_t keepAspect = 0;         // 1 letter-boxes the video, 0 stretches it
+    ZoomRect placedVideoRect;        // where the last zoomed placement put the video
     std::atomic<uint32_t> EnginePlayState{PlayState::kNone};
     int64_t currentFrame = 0;
     // Set by the main window only when Init succeeded; every caller of the

@@ -26,6 +26,8 @@ void PlayerEngine::Reset(PlayerEngine* engine) {
     engine->hardwareDecoding = 0;
     engine->reversePlayable = 0;
     engine->EngineSpeedIndex = 1;
+    engine->keepAspect = 0;
+    engine->placedVideoRect = ZoomRect{};
     engine->EnginePlayState = PlayState::kNone;
     engine->currentFrame = 0;
     engine->PlayerEngineReady = 0;

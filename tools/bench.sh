@@ -35,4 +35,13 @@ if [ -z "${*:-}" ] && [ -x build/windows/wine-exec ]; then
     build/windows/wine-exec --stop-server
     xvfb-run -a -s "-screen 0 1280x1024x24" \
         build/windows/wine-exec build/windows/tests/presenter_playback_timing.exe "Z:$PWD/$movie" 1280 720 900
+
+    # The main window's playback through the real engine, on a virtual
+    # display, over the standard recordings.
+    cmake --build build/windows -j "$(nproc)" --target main_window_timing
+    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build/windows -R '^make_recordings$' >/dev/null
+    echo "main window playback under Wine:"
+    build/windows/wine-exec --stop-server
+    OSTRILEX_RECORDINGS="Z:$PWD/build/windows/recordings" xvfb-run -a -s "-screen 0 1280x1024x24" \
+        build/windows/wine-exec build/windows/tests/app/main_window_timing.exe
 fi

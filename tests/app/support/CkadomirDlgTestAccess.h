@@ -25,11 +25,24 @@ public:
     static int VolumeSliderPosition(const CkadomirDlg& d) { return d.volumeSlider_.position; }
     static int VolumeSliderMaximum(const CkadomirDlg& d) { return d.volumeSlider_.maximum; }
     static HDC OffScreenDC(const CkadomirDlg& d) { return d.offScreen_.GetDC(); }
+    static int Busy(const CkadomirDlg& d) { return d.busy_; }
+    static int OpenAllowed(const CkadomirDlg& d) { return d.openAllowed_; }
+    static int ClipOpen(const CkadomirDlg& d) { return d.clipOpen_; }
+    static int ContinuePlay(const CkadomirDlg& d) { return d.continuePlay_; }
+    static int CurrentClip(const CkadomirDlg& d) { return d.currentClip_; }
+    static int PendingSeek(const CkadomirDlg& d) { return d.pendingSeek_; }
+    static int NearEndControlsOff(const CkadomirDlg& d) { return d.nearEndControlsOff_; }
+    static const CSkinSliderCtrl& SeekSlider(const CkadomirDlg& d) { return d.seekSlider_; }
+    static CSkinSliderCtrl& SeekSlider(CkadomirDlg& d) { return d.seekSlider_; }
+    static void SetBusy(CkadomirDlg& d, int busy) { d.busy_ = busy; }
+    static void SetLayout(CkadomirDlg& d, int sizeMode, int fullScreen) {
+        d.sizeMode_ = sizeMode;
+        d.fullScreen_ = fullScreen;
+    }
+    static void SetZoomMode(CkadomirDlg& d, int on) { d.SetZoomMode(on); }
     static bool HoldsLocks(const CkadomirDlg& d) { return d.clipListLock_.Valid() && d.eventMarkerLock_.Valid(); }
     static CFilerContainer& FilePanel(CkadomirDlg& d) { return d.filePanel_; }
     static int FullScreen(const CkadomirDlg& d) { return d.fullScreen_; }
     static int ZoomMode(const CkadomirDlg& d) { return d.videoSurface_.zoomMode; }
-    static void SetBusy(CkadomirDlg& d, int busy) { d.busy_ = busy; }
-    static int ClipOpen(const CkadomirDlg& d) { return d.clipOpen_; }
     static void SetClipOpen(CkadomirDlg& d, int open) { d.clipOpen_ = open; }
 };
