@@ -7,6 +7,14 @@
 #include "app/MainWindowMessages.h"
 #include "map/MapMessages.h"
 
+namespace {
+
+// The graph channel whose marks each settings box switches.
+constexpr std::array<int, 4> kSettingBoxChannels{GraphChannelId::kEventLetter, GraphChannelId::kFlagAt75,
+                                                 GraphChannelId::kFlagAt76, GraphChannelId::kDetection};
+
+}  // namespace
+
 const fw::MessageMap& CkadomirDlg::GetMessageMap() const {
     static const fw::MessageMap map(&fw::Dialog::GetMessageMap(), {
         fw::OnMessage(WM_PAINT, &CkadomirDlg::OnPaint),
@@ -158,9 +166,13 @@ LRESULT CkadomirDlg::OnShowObd(const fw::Message&) {
 }
 
 LRESULT CkadomirDlg::OnSettingCheckChanged(const fw::Message& m) {
-    // Only four boxes exist.
-    if (m.wParam > 3) {
+    if (m.wParam >= kSettingBoxChannels.size()) {
         return 0;
+    }
+    if (graph_ != nullptr) {
+        GraphChannel& channel = graph_->channels[static_cast<size_t>(kSettingBoxChannels[m.wParam])];
+        channel.shown = m.lParam != 0 ? 1 : 0;
+        channel.marker = channel.shown;
     }
     if (graph_ != nullptr && graph_->Handle() != nullptr) {
         graph_->Invalidate();
