@@ -5,8 +5,8 @@
 //
 // The working directory holds the settings file that names the recordings
 // to open. Every other run is closed while a clip plays (the play command
-// is given once the clip's data have arrived, and the video is watched
-// until its picture moves); the others are closed as soon as the window
+// is given once the clip's data have arrived, and the window is watched
+// until it shows the position moving); the others are closed as soon as the window
 // shows, while the first clip is still being opened and loaded. The window
 // is closed by its close button and by the system menu in turn.
 //
@@ -35,7 +35,6 @@ constexpr int kDefaultCycles = 50;
 constexpr UINT kCommandClose = 14;
 constexpr UINT kCommandPlay = 38002;
 constexpr int kPlayButtonId = 38002;
-constexpr int kVideoSurfaceId = 1000;
 
 struct Search {
     DWORD process;
@@ -181,19 +180,20 @@ public:
 
 private:
     // Plays the first clip once its data are in (the play button comes on),
-    // and waits until the video shows a moving picture.
+    // and waits until the window shows the position moving (the seek bar's
+    // thumb, the graph's position line): the video area itself reads back
+    // black from the screen under Wine.
     static bool Play(HWND window) {
         const HWND play = GetDlgItem(window, kPlayButtonId);
-        const HWND video = GetDlgItem(window, kVideoSurfaceId);
         if (!WaitUntil([&] { return IsWindowEnabled(play) != FALSE; }, kLoadLimitMs)) {
             return false;
         }
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCommandPlay, BN_CLICKED), reinterpret_cast<LPARAM>(play));
-        unsigned long long last = Picture(video);
+        unsigned long long last = Picture(window);
         int changes = 0;
         return WaitUntil(
             [&] {
-                const unsigned long long now = Picture(video);
+                const unsigned long long now = Picture(window);
                 changes += now != last ? 1 : 0;
                 last = now;
                 return changes >= 2;
