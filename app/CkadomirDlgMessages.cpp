@@ -7,14 +7,6 @@
 #include "app/MainWindowMessages.h"
 #include "map/MapMessages.h"
 
-namespace {
-
-// The graph channel whose marks each settings box switches.
-constexpr std::array<int, 4> kSettingBoxChannels{GraphChannelId::kEventLetter, GraphChannelId::kFlagAt75,
-                                                 GraphChannelId::kFlagAt76, GraphChannelId::kDetection};
-
-}  // namespace
-
 const fw::MessageMap& CkadomirDlg::GetMessageMap() const {
     static const fw::MessageMap map(&fw::Dialog::GetMessageMap(), {
         fw::OnMessage(WM_PAINT, &CkadomirDlg::OnPaint),
@@ -158,35 +150,47 @@ LRESULT CkadomirDlg::OnShowSettings(const fw::Message&) {
     return 0;
 }
 
+// The gauges cover the information panel and the graph.
 LRESULT CkadomirDlg::OnShowObd(const fw::Message&) {
     if (obdWindow_ != nullptr && obdWindow_->Handle() != nullptr) {
+        obdWindow_->parentWindow = Handle();
+        obdWindow_->Open(infoPanelWidth_, infoPanelAndGraphHeight_);
         obdWindow_->Show(SW_SHOWNORMAL);
     }
     return 0;
 }
 
 LRESULT CkadomirDlg::OnSettingCheckChanged(const fw::Message& m) {
-    if (m.wParam >= kSettingBoxChannels.size()) {
+    // Only four boxes exist.
+    if (m.wParam > 3) {
         return 0;
     }
-    if (graph_ != nullptr) {
-        GraphChannel& channel = graph_->channels[static_cast<size_t>(kSettingBoxChannels[m.wParam])];
-        channel.shown = m.lParam != 0 ? 1 : 0;
-        channel.marker = channel.shown;
-    }
-    if (graph_ != nullptr && graph_->Handle() != nullptr) {
-        graph_->Invalidate();
-    }
+    // Boxes 0 to 3 switch the event-letter, flag-75, flag-76 and detection
+    // channels.
+    constexpr int kBoxChannels[] = {GraphChannelId::kEventLetter, GraphChannelId::kFlagAt75,
+                                    GraphChannelId::kFlagAt76, GraphChannelId::kDetection};
+    SetGraphChannel(kBoxChannels[m.wParam], m.lParam != 0);
     if (IsClipIndex(currentClip_)) {
         SendCrashPositions(currentClip_);
     }
     return 0;
 }
 
-LRESULT CkadomirDlg::OnInfoToggleChanged(const fw::Message&) {
-    if (graph_ != nullptr && graph_->Handle() != nullptr) {
-        graph_->Invalidate();
+// A channel's marks show and go to the map together.
+void CkadomirDlg::SetGraphChannel(int channel, bool on) {
+    if (graph_ == nullptr || graph_->Handle() == nullptr) {
+        return;
     }
+    graph_->channels[channel].shown = on ? 1 : 0;
+    graph_->channels[channel].marker = on ? 1 : 0;
+    graph_->Invalidate();
+}
+
+LRESULT CkadomirDlg::OnInfoToggleChanged(const fw::Message& m) {
+    if (m.wParam > 2) {
+        return 0;
+    }
+    SetGraphChannel(static_cast<int>(m.wParam), m.lParam != 0);
     if (IsClipIndex(currentClip_)) {
         SendCrashPositions(currentClip_);
     }

@@ -75,14 +75,15 @@ class SettingsOnTheMainWindow : public testing_support::MainWindowTest {};
 TEST_F(SettingsOnTheMainWindow, ASettingsBoxSwitchesTheGraphsOverSpeedMarks) {
     Start();
     const HWND settings = CkadomirDlgTestAccess::SettingsDialog(*dialog);
-    const auto overSpeed = [&] { return CkadomirDlgTestAccess::GraphChannelOf(*dialog, GraphChannelId::kDetection); };
+    const GraphChannels& channels = CkadomirDlgTestAccess::GraphPanel(*dialog).channels;
+    const GraphChannel& overSpeed = channels[GraphChannelId::kDetection];
     SendMessageW(settings, WM_COMMAND, MAKEWPARAM(32971, BN_CLICKED), 0);
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return overSpeed().shown == 0; }, 3000));
-    EXPECT_EQ(overSpeed().marker, 0);
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return overSpeed.shown == 0; }, 3000));
+    EXPECT_EQ(overSpeed.marker, 0);
     SendMessageW(settings, WM_COMMAND, MAKEWPARAM(32971, BN_CLICKED), 0);
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return overSpeed().shown == 1; }, 3000));
-    EXPECT_EQ(overSpeed().marker, 1);
-    EXPECT_EQ(CkadomirDlgTestAccess::GraphChannelOf(*dialog, GraphChannelId::kEventLetter).shown, 1);
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return overSpeed.shown == 1; }, 3000));
+    EXPECT_EQ(overSpeed.marker, 1);
+    EXPECT_EQ(channels[GraphChannelId::kEventLetter].shown, 1);
 }
 
 }  // namespace
