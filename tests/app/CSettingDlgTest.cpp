@@ -8,10 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "support/CkadomirDlgTestAccess.h"
 #include "support/HostWindow.h"
-#include "support/MainWindowFixture.h"
-#include "support/MessagePump.h"
 #include "ui/core/UiTextTable.h"
 
 namespace {
@@ -66,24 +63,6 @@ TEST_F(SettingDialog, CentredOnTheScreenWithA460By400ClientArea) {
     EXPECT_EQ(dialog.GetText(), UiText(124));
     // The build's year, also after a one-digit day ("Dec  6 2026").
     EXPECT_EQ(CSettingDlg::VersionText("Dec  6 2026"), L"version 1.0.3\r\nCopyright (C) 2026 DURNAX");
-}
-
-class SettingsOnTheMainWindow : public testing_support::MainWindowTest {};
-
-// On the running main window a box switches its kind of marks in the graph
-// at once, and back.
-TEST_F(SettingsOnTheMainWindow, ASettingsBoxSwitchesTheGraphsOverSpeedMarks) {
-    Start();
-    const HWND settings = CkadomirDlgTestAccess::SettingsDialog(*dialog);
-    const GraphChannels& channels = CkadomirDlgTestAccess::GraphPanel(*dialog).channels;
-    const GraphChannel& overSpeed = channels[GraphChannelId::kDetection];
-    SendMessageW(settings, WM_COMMAND, MAKEWPARAM(32971, BN_CLICKED), 0);
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return overSpeed.shown == 0; }, 3000));
-    EXPECT_EQ(overSpeed.marker, 0);
-    SendMessageW(settings, WM_COMMAND, MAKEWPARAM(32971, BN_CLICKED), 0);
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return overSpeed.shown == 1; }, 3000));
-    EXPECT_EQ(overSpeed.marker, 1);
-    EXPECT_EQ(channels[GraphChannelId::kEventLetter].shown, 1);
 }
 
 }  // namespace
