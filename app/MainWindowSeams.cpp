@@ -13,6 +13,28 @@ PanelFactory StandIn(int templateId) {
     return [templateId] { return std::make_unique<PanelStandIn>(templateId); };
 }
 
+std::optional<uint64_t> FreeSpaceOf(const std::wstring& folder) {
+    // Asked of the folder itself, so a share's name ("\\server\share\")
+    // works as well as a drive's.
+    std::wstring directory = folder;
+    if (directory.empty() || directory.back() != L'\\') {
+        directory += L'\\';
+    }
+    ULARGE_INTEGER available{};
+    if (!GetDiskFreeSpaceExW(directory.c_str(), &available, nullptr, nullptr)) {
+        return std::nullopt;
+    }
+    return available.QuadPart;
+}
+
+std::unique_ptr<fw::WorkerThread> StartThread(std::function<unsigned()> body) {
+    auto thread = std::make_unique<fw::WorkerThread>(std::move(body));
+    if (!thread->Created() || !thread->Resume()) {
+        return nullptr;
+    }
+    return thread;
+}
+
 }  // namespace
 
 MainWindowSeams ProductSeams() {
@@ -39,5 +61,9 @@ MainWindowSeams ProductSeams() {
         }
         return ChosenSource{dialog.Kind(), dialog.ChosenPath()};
     };
+    seams.runSelection = [](CFileSelectDlg& dialog, HWND owner) { return dialog.DoModal(owner); };
+    seams.freeSpace = FreeSpaceOf;
+    seams.createJoinOutput = [](const std::wstring& path) { return CreateFileOutputSink(path); };
+    seams.startThread = StartThread;
     return seams;
 }
