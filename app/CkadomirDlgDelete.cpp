@@ -25,9 +25,10 @@ constexpr int kSlotGoneForGood = 143;
 
 // A card has no recycle bin: what is deleted there is gone.
 bool OnRemovableMedium(const std::wstring& path) {
-    wchar_t root[MAX_PATH];
-    return !path.empty() && GetVolumePathNameW(path.c_str(), root, MAX_PATH) &&
-           GetDriveTypeW(root) == DRIVE_REMOVABLE;
+    if (path.size() < 2 || path[1] != L':') {
+        return false;
+    }
+    return GetDriveTypeW((path.substr(0, 2) + L"\\").c_str()) == DRIVE_REMOVABLE;
 }
 
 bool DeleteToRecycleBin(const std::wstring& path) {

@@ -13,6 +13,7 @@
 #include "TestRecordings.h"
 #include "support/CkadomirDlgTestAccess.h"
 #include "support/MainWindowFixture.h"
+#include "ui/core/UiTextTable.h"
 
 namespace {
 
@@ -51,6 +52,21 @@ TEST_F(MainWindowOnACard, OpensTheCardsRecordingFolderAndOffersTheCsvExport) {
     EXPECT_TRUE(IsWindowEnabled(Child(38012)));
     // Joining needs a card too.
     EXPECT_TRUE(IsWindowEnabled(Child(38007)));
+}
+
+// A card has no recycle bin: before anything goes, the user is told that
+// it is gone for good.
+TEST_F(MainWindowOnACard, DeletingFromTheCardAsksFirstThatTheFilesAreGoneForGood) {
+    Start();
+    ASSERT_TRUE(OpenChosenClip());
+    selectionTicks = {1};
+    prompts.QueueMessageAnswer(IDCANCEL);
+    Command(38010);
+    ASSERT_TRUE(FinishJob());
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_EQ(prompts.Messages()[0].text, UiText(143));
+    EXPECT_EQ(prompts.Messages()[0].type & MB_OKCANCEL, static_cast<UINT>(MB_OKCANCEL));
+    EXPECT_EQ(FilesIn(card_ + L"DCIM\\100MEDIA").size(), 2u);
 }
 
 }  // namespace
