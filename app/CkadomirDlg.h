@@ -115,6 +115,8 @@ public:
     void EndWorker();
     void EnableAllControls(BOOL enable);
     bool WorkerRunning() const { return workerRun_.load() != 0; }
+    // A job runs, or its end has not been handled yet.
+    bool JobOutstanding() const { return worker_ != nullptr || workerDonePending_; }
 
     const PlayerEngineTable& EngineTable() const { return engineTable_; }
 

@@ -70,7 +70,7 @@ std::wstring CsvLineFor(const MovieFileRecord& record) {
 }  // namespace
 
 LRESULT CkadomirDlg::OnExportCsv(const fw::Message&) {
-    if (IsNearEnd()) {
+    if (IsNearEnd() || JobOutstanding()) {
         return 0;
     }
     PausePlayback();

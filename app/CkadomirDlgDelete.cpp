@@ -54,7 +54,7 @@ void RemoveByPath(MovieFileRecordList& records, const std::vector<std::wstring>&
 }  // namespace
 
 LRESULT CkadomirDlg::OnDeleteClips(const fw::Message&) {
-    if (!clipOpen_ || IsNearEnd()) {
+    if (!clipOpen_ || IsNearEnd() || JobOutstanding()) {
         return 0;
     }
     if (EngineReady()) {

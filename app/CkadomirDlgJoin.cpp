@@ -59,7 +59,7 @@ bool NamesASource(const std::wstring& output, const std::vector<std::wstring>& s
 }  // namespace
 
 LRESULT CkadomirDlg::OnJoinClips(const fw::Message&) {
-    if (IsNearEnd()) {
+    if (IsNearEnd() || JobOutstanding()) {
         return 0;
     }
     if (EngineReady()) {

@@ -25,7 +25,7 @@ bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str
 }  // namespace
 
 LRESULT CkadomirDlg::OnSnapshot(const fw::Message&) {
-    if (!clipOpen_ || IsNearEnd()) {
+    if (!clipOpen_ || IsNearEnd() || JobOutstanding()) {
         return 0;
     }
     PausePlayback();

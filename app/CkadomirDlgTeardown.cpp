@@ -58,7 +58,7 @@ LRESULT CkadomirDlg::OnMinimizeButton(const fw::Message&) {
 // job working on its recordings ends first, and does not rebuild lists of
 // a source that is gone.
 LRESULT CkadomirDlg::OnSourceLost(const fw::Message&) {
-    if (worker_ != nullptr || workerDonePending_) {
+    if (JobOutstanding()) {
         AbandonJob();
         progressBar_.Show(SW_HIDE);
         UpdateControlStates();

@@ -24,7 +24,7 @@ constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 void CkadomirDlg::StartWorker(WorkerProcedure procedure) {
     // The earlier job's thread is reaped when its end is handled; until
     // then no job replaces it.
-    if (worker_ != nullptr || workerDonePending_) {
+    if (JobOutstanding()) {
         return;
     }
     progressBar_.position = 0;

@@ -42,6 +42,7 @@ TEST_F(MainWindowJob, TheFilePanelStaysOffThroughPaintsLayoutsAndClosingTheClip)
     dialog->StartWorker(UntilStopped());
     RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     dialog->PlaceSubWindows();
+    dialog->UpdateControlStates();
     dialog->CloseClip();
     EXPECT_EQ(PanelControlsOn(), 0);
     Command(38000);
