@@ -84,7 +84,8 @@ LRESULT CkadomirDlg::OnExportCsv(const fw::Message&) {
 
 unsigned CkadomirDlg::ExportCsvThread(const SourceSnapshot& source) {
     const HWND owner = Handle();
-    const std::wstring folder = BrowseForFolder(owner, kFolderPathSection, kCsvFolderKey, UiText(kSlotChooseOutputFolder));
+    const std::wstring folder =
+        BrowseForFolder(owner, kFolderPathSection, kCsvFolderKey, UiText(kSlotChooseOutputFolder));
     if (folder.empty()) {
         RunOnUiThread([this] { reopenAtFrame_ = 0; });
         return 0;

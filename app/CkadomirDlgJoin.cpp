@@ -115,7 +115,9 @@ unsigned CkadomirDlg::JoinClipsThread(const JoinJob& job) {
 
     fw::FileRequest request;
     request.save = true;
-    request.initialName = ReadIniString(kFolderPathSection, kJoinFolderKey) + L"\\" + std::wstring(ticked[0].FileName());
+    // Beside the last joined movie; without one, where the dialog opens.
+    const std::wstring lastFolder = ReadIniString(kFolderPathSection, kJoinFolderKey);
+    request.initialName = (lastFolder.empty() ? L"" : lastFolder + L"\\") + std::wstring(ticked[0].FileName());
     request.defaultExtension = kMovieExtension;
     request.filter = kMovieFilter;
     request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;

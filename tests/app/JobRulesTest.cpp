@@ -47,7 +47,8 @@ TEST(JobRules, SnapshotFileNames) {
                   UI_TEXT("D:\\Pictures\\Pictures--000_1234_1234567.jpg")},
              Case{UI_TEXT("\\\\server\\share"), UI_TEXT("a.b.MOV"), 0, 1, 2,
                   UI_TEXT("\\\\server\\share\\share-a-000_001_000002.jpg")},
-             Case{UI_TEXT("C:\\写真"), UI_TEXT("ドライブ.MOV"), 0, 1, 2, UI_TEXT("C:\\写真\\写真-ドライブ-000_001_000002.jpg")},
+             Case{UI_TEXT("C:\\写真"), UI_TEXT("ドライブ.MOV"), 0, 1, 2,
+                  UI_TEXT("C:\\写真\\写真-ドライブ-000_001_000002.jpg")},
          }) {
         EXPECT_EQ(SnapshotFilePath(c.folder, c.name, c.group, c.sequence, c.frame), UiString(c.expected));
     }

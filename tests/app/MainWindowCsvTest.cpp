@@ -54,12 +54,15 @@ TEST_F(MainWindowCsv, EveryRecordingIsOneLineInCodePage932AndTheClipReopensAtIts
     ASSERT_TRUE(FinishJob());
 
     const std::wstring hq = UiText(59);
+    const std::wstring start = L",2024/01/02,03:04:05,";
     const std::wstring expected =
-        std::wstring(L"ファイル名,日付,開始時刻,録画時間,録画トリガー,録画サイズ,画質,フレームレート,データサイズ\r\n") +
-        L"2401020304_A001.MOV,2024/01/02,03:04:05,00:00:08," + UiText(26) + L",SD," + hq + L",30fps," +
-        Megabytes("2401020304_A001.MOV") + L"2401020320_M003.MOV,2024/01/02,03:04:05,00:00:02," + UiText(27) +
-        L",HD," + hq + L",30fps," + Megabytes("2401020320_M003.MOV") + longName + L",2024/01/02,03:04:05,00:00:08,,SD," +
-        hq + L",30fps," + Megabytes("2401020304_A001.MOV");
+        std::wstring(L"ファイル名,日付,開始時刻,録画時間,録画トリガー,録画サイズ,画質,フレームレート,") +
+        L"データサイズ\r\n" +
+        L"2401020304_A001.MOV" + start + L"00:00:08," + UiText(26) + L",SD," + hq + L",30fps," +
+        Megabytes("2401020304_A001.MOV") +
+        L"2401020320_M003.MOV" + start + L"00:00:02," + UiText(27) + L",HD," + hq + L",30fps," +
+        Megabytes("2401020320_M003.MOV") +
+        longName + start + L"00:00:08,,SD," + hq + L",30fps," + Megabytes("2401020304_A001.MOV");
     EXPECT_EQ(ReadWholeFile(out + L"\\" + kCsvName), InCodePage932(expected));
     EXPECT_EQ(Setting(L"FOLDERPATH", L"CSV_FOLDER"), out);
     ASSERT_EQ(prompts.Messages().size(), 1u);

@@ -76,7 +76,7 @@ TEST_F(MainWindowJoin, TheTickedRunIsJoinedByteForByteAsTheJoinerDoesIntoAJapane
     EXPECT_EQ(Setting(L"FOLDERPATH", L"CONNECT_FOLDER"), out);
     EXPECT_EQ(selectionOwner.load(), Window());
     ASSERT_EQ(prompts.FileRequests().size(), 1u);
-    EXPECT_EQ(prompts.FileRequests()[0].initialName, L"\\2401021010_A011.MOV");
+    EXPECT_EQ(prompts.FileRequests()[0].initialName, L"2401021010_A011.MOV");
     ASSERT_EQ(prompts.Messages().size(), 1u);
     EXPECT_EQ(prompts.Messages()[0].text, UiText(48));
 }

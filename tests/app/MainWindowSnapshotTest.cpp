@@ -76,7 +76,8 @@ TEST_F(MainWindowSnapshot, AGrabThatGivesNoFileIsAnErrorAlsoWithoutASelectedRow)
     }
     // The open clip's name was asked for, and nothing was kept.
     const std::wstring name = Expected();
-    EXPECT_EQ(engine.Lines("SaveSnapshot"), std::vector<std::string>(2, "SaveSnapshot " + std::string(name.begin(), name.end())));
+    const std::string line = "SaveSnapshot " + std::string(name.begin(), name.end());
+    EXPECT_EQ(engine.Lines("SaveSnapshot"), std::vector<std::string>(2, line));
     EXPECT_TRUE(FilesIn(pictures).empty());
     EXPECT_EQ(Setting(L"FOLDERPATH", L"SNAPSHOT_FOLDER"), L"");
 }
