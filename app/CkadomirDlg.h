@@ -21,6 +21,9 @@
 #include "framework/ToolTip.h"
 #include "framework/WorkerThread.h"
 #include "map/CGoogleMapDlgWrap.h"
+#include "panels/CGSensorDlg.h"
+#include "panels/CInfoDlg.h"
+#include "panels/CObdDlg.h"
 #include "ui/controls/CSkinButton.h"
 #include "ui/controls/CSkinProgressBarCtrl.h"
 #include "ui/controls/CSkinSliderCtrl.h"
@@ -168,6 +171,7 @@ private:
     void ResetZoom();
     void ApplyZoom(int repaint);
     LRESULT OnPaint(const fw::Message& m);
+    void PaintPanels(HDC dc);
     LRESULT OnEraseBkgnd(const fw::Message& m);
     LRESULT OnCtlColor(const fw::Message& m);
     LRESULT OnQueryDragIcon(const fw::Message& m);
@@ -335,10 +339,10 @@ private:
     // Owns the map window and the connectivity monitor, which starts with it.
     CGoogleMapDlgWrap mapBridge_;
     fw::Dialog* mapWindow_ = nullptr;  // the map window as a dialog; the bridge owns it
-    std::unique_ptr<fw::Dialog> infoPanel_;
-    std::unique_ptr<fw::Dialog> graph_;
+    std::unique_ptr<CInfoDlg> infoPanel_;
+    std::unique_ptr<CGSensorDlg> graph_;
     std::unique_ptr<fw::Dialog> settingsDialog_;
-    std::unique_ptr<fw::Dialog> obdWindow_;
+    std::unique_ptr<CObdDlg> obdWindow_;
     CMovieStatic videoSurface_;
     CSkinSliderCtrl seekSlider_;
     CSkinSliderCtrl volumeSlider_;

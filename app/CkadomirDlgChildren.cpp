@@ -36,12 +36,15 @@ void CkadomirDlg::CreateChildWindows() {
     videoSurface_.Create(this, Handle(), client);
     CreateMapWindow();
 
-    graph_ = seams_.graph();
-    infoPanel_ = seams_.infoPanel();
-    for (fw::Dialog* panel : {graph_.get(), infoPanel_.get()}) {
-        if (panel != nullptr) {
-            panel->CreateModeless(Handle());
-        }
+    // Both panels draw in the off-screen buffer; the information panel
+    // also blits the skin's images.
+    graph_ = std::make_unique<CGSensorDlg>(engine_);
+    if (graph_->CreateModeless(Handle())) {
+        graph_->SetSurface(&offScreen_);
+    }
+    infoPanel_ = std::make_unique<CInfoDlg>();
+    if (infoPanel_->CreateModeless(Handle())) {
+        infoPanel_->SetSurface(&offScreen_, &skinImages_);
     }
 
     seekSlider_.CreateSlider(kSeekSliderId, Handle());

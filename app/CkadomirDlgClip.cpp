@@ -27,7 +27,7 @@ void CkadomirDlg::CloseClip() {
     eventPointsSent_ = 0;
     RefreshVideo();
     DrawMapArea();
-    for (fw::Dialog* panel : {graph_.get(), infoPanel_.get()}) {
+    for (fw::Dialog* panel : std::initializer_list<fw::Dialog*>{graph_.get(), infoPanel_.get()}) {
         if (panel != nullptr && panel->Handle() != nullptr) {
             panel->Redraw();
         }
@@ -44,7 +44,7 @@ void CkadomirDlg::CloseAndClear() {
     ShowPlayFace(FALSE);
     UpdateControlStates();
     seekSlider_.enabled = 1;
-    for (fw::Dialog* panel : {infoPanel_.get(), graph_.get()}) {
+    for (fw::Dialog* panel : std::initializer_list<fw::Dialog*>{infoPanel_.get(), graph_.get()}) {
         if (panel != nullptr && panel->Handle() != nullptr) {
             panel->Invalidate();
         }

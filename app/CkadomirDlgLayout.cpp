@@ -35,6 +35,9 @@ void CkadomirDlg::LayoutSmall() { Layout(0); }
 
 void CkadomirDlg::Layout(int sizeMode) {
     sizeMode_ = sizeMode;
+    if (infoPanel_ != nullptr) {
+        infoPanel_->layoutMode = sizeMode;
+    }
     ApplyWindowSize();
     const RECT client = ClientRect();
     const RECT video = videoSurface_.ClientRect();
@@ -193,10 +196,23 @@ LRESULT CkadomirDlg::OnPaint(const fw::Message& m) {
             if (sizeMode_ != 2 && videoSurface_.Handle() != nullptr) {
                 filePanel_.Paint(VideoRect(), dc.Get(), sizeMode_);
             }
+            PaintPanels(dc.Get());
         }
     }
     RefreshVideo();
     return 0;
+}
+
+// The information panel's corner image, and in the large layout the status
+// strip it paints in place of its own window.
+void CkadomirDlg::PaintPanels(HDC dc) {
+    if (infoPanel_ == nullptr || infoPanel_->Handle() == nullptr) {
+        return;
+    }
+    infoPanel_->DrawCornerImage(dc);
+    if (sizeMode_ == 2) {
+        infoPanel_->DrawStatusLine(dc);
+    }
 }
 
 LRESULT CkadomirDlg::OnEraseBkgnd(const fw::Message& m) {

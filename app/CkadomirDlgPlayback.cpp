@@ -49,6 +49,13 @@ void CkadomirDlg::SetSeekPos(int frame) {
     if (seekSlider_.Handle() != nullptr) {
         seekSlider_.SetPosAndRedraw(frame);
     }
+    if (graph_ != nullptr && graph_->Handle() != nullptr) {
+        graph_->position = frame;
+        graph_->leftMargin = kGraphLeftMargin;
+        graph_->positionRange = seekSlider_.Handle() != nullptr ? seekSlider_.maximum - seekSlider_.minimum : 0;
+        graph_->tileStep = graph_->BackgroundWidth() - kGraphLeftMargin;
+        graph_->Redraw(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
 }
 
 BOOL CkadomirDlg::ShowSpeedText() {

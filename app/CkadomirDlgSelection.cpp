@@ -60,7 +60,7 @@ BOOL CkadomirDlg::SelectClip(BOOL resetSeek) {
     if (resetSeek) {
         SetSeekPos(0);
     }
-    for (fw::Dialog* panel : {graph_.get(), infoPanel_.get()}) {
+    for (fw::Dialog* panel : std::initializer_list<fw::Dialog*>{graph_.get(), infoPanel_.get()}) {
         if (panel != nullptr && panel->Handle() != nullptr) {
             panel->Redraw();
         }

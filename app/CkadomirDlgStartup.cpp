@@ -134,8 +134,9 @@ void CkadomirDlg::ReadDisplaySettings() {
 // window, hidden until their commands show them.
 void CkadomirDlg::CreateOwnedWindows() {
     settingsDialog_ = seams_.settingsDialog();
-    obdWindow_ = seams_.obdWindow();
-    for (fw::Dialog* window : {settingsDialog_.get(), obdWindow_.get()}) {
+    obdWindow_ = std::make_unique<CObdDlg>(engine_);
+    obdWindow_->SetSkin(&skinImages_);
+    for (fw::Dialog* window : std::initializer_list<fw::Dialog*>{settingsDialog_.get(), obdWindow_.get()}) {
         if (window != nullptr) {
             window->CreateModeless(Handle());
         }

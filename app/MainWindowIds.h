@@ -37,10 +37,9 @@ constexpr UINT kCommandKindFilterFirst = 38700;
 constexpr UINT kCommandKindFilterLast = 38705;
 
 // Panels and windows made from templates.
-constexpr int kInfoPanelTemplate = 135;
-constexpr int kGraphTemplate = 136;
 constexpr int kSettingsTemplate = 175;
-constexpr int kObdTemplate = 222;
+// The G-sensor graph's scale fills its left 50 pixels.
+constexpr int kGraphLeftMargin = 50;
 
 // Timers of the main window.
 constexpr UINT_PTR kTimerPlaybackTick = 100;

@@ -40,12 +40,9 @@ std::unique_ptr<fw::WorkerThread> StartThread(std::function<unsigned()> body) {
 MainWindowSeams ProductSeams() {
     MainWindowSeams seams;
     seams.fillEngineTable = FillPlayerEngineTable;
-    // The panels' own code comes with their own work; until then each place
-    // holds an empty window on its template.
-    seams.infoPanel = StandIn(kInfoPanelTemplate);
-    seams.graph = StandIn(kGraphTemplate);
+    // The settings dialog's own code comes with its own work; until then its
+    // place holds an empty window on its template.
     seams.settingsDialog = StandIn(kSettingsTemplate);
-    seams.obdWindow = StandIn(kObdTemplate);
     seams.mapWindows.webView = [](IHostWebViewFuncs& bridge) -> std::unique_ptr<IWebViewMapWindow> {
         return std::make_unique<CGoogleMapDlg2>(&bridge);
     };

@@ -17,9 +17,10 @@
 #include "platform/FileOutputSink.h"
 
 // What the main window is made from besides its own code: the engine's
-// entry table, the windows of the panels and the map, the question whether
-// the web-view runtime is installed, where the map goes online, and its
-// timers. The program uses ProductSeams(); tests replace single parts.
+// entry table, the settings dialog and the map windows, the question
+// whether the web-view runtime is installed, where the map goes online,
+// and its timers. The program uses ProductSeams(); tests replace single
+// parts.
 using PanelFactory = std::function<std::unique_ptr<fw::Dialog>()>;
 
 // The two map windows, each made for the bridge that its page calls. Each
@@ -37,10 +38,7 @@ struct ChosenSource {
 
 struct MainWindowSeams {
     std::function<void(PlayerEngineTable&)> fillEngineTable;
-    PanelFactory infoPanel;
-    PanelFactory graph;
     PanelFactory settingsDialog;
-    PanelFactory obdWindow;
     MapWindowFactory mapWindows;
     std::function<bool()> webViewRuntimeInstalled;
     OnlineSettings online;

@@ -11,13 +11,16 @@ for bench in ${*:-reader_benchmark folder_scan_benchmark}; do
     "build/release/tests/$bench"
 done
 
-# The folder scan's Windows side under Wine, when the Windows build exists
-# (tools/build.sh makes it).
+# The folder scan's Windows side and the panels' redraw under Wine, when the
+# Windows build exists (tools/build.sh makes it); the panels need a display.
 if [ -z "${*:-}" ] && [ -x build/windows/wine-exec ]; then
     cmake --build build/windows -j "$(nproc)" --target folder_scan_timing presenter_playback_timing \
-        main_window_job_timing
+        panel_redraw_timing main_window_job_timing
     echo "folder scan under Wine:"
     build/windows/wine-exec build/windows/tests/folder_scan_timing.exe
+    echo "sensor panels under Wine:"
+    xvfb-run -a -s "-screen 0 1280x1024x24" \
+        build/windows/wine-exec build/windows/tests/panels/panel_redraw_timing.exe
     echo "CSV export of 1000 recordings through the main window under Wine:"
     build/windows/wine-exec --stop-server
     xvfb-run -a -s "-screen 0 1280x1024x24" \

@@ -28,15 +28,19 @@ void MapFrames(ClipRecords& records) {
     }
 }
 
+// A number text may read as infinity or NaN: such a value is out of range
+// and does not count towards the clip's largest value.
+double Magnitude(double g) { return std::isfinite(g) ? std::fabs(g) : 0.0; }
+
 void LinkRecords(ClipRecords& records) {
     const size_t n = records.gsensor.size();
     double maxX = 0.0, maxY = 0.0, maxZ = 0.0;
     size_t p = 0;
     for (size_t i = 0; i < n; ++i) {
         GSensorRecord& g = records.gsensor[i];
-        maxX = std::fmax(maxX, std::fabs(g.x));
-        maxY = std::fmax(maxY, std::fabs(g.y));
-        maxZ = std::fmax(maxZ, std::fabs(g.z));
+        maxX = std::fmax(maxX, Magnitude(g.x));
+        maxY = std::fmax(maxY, Magnitude(g.y));
+        maxZ = std::fmax(maxZ, Magnitude(g.z));
         if (records.gps[p].time <= g.time) {
             records.gps[p].gsensor = &g;
             records.gps[p].obd = &records.obd[i];

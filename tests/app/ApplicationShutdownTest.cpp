@@ -59,7 +59,7 @@ TEST_F(ApplicationShutdown, TheMainWindowGoesBeforeTheFontsAndGdiplus) {
     CkadomirApp app([this, &witness] {
         MainWindowSeams seams = Seams();
         auto probe = std::make_shared<WindowEndProbe>(witness);
-        seams.infoPanel = [probe, make = seams.infoPanel] { return make(); };
+        seams.settingsDialog = [probe, make = seams.settingsDialog] { return make(); };
         return seams;
     });
     g_closing = &app;

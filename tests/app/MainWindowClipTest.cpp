@@ -91,6 +91,7 @@ TEST_F(MainWindowClip, ARowChosenWhileAnOpeningWaitsIsOpenedInsteadOfLoadedOverI
     EXPECT_TRUE(Armed(102));  // in case the first opening never reports back
     PostToVideo(WM_PLAYER_READY);  // late, for the first clip
     PumpPending();
+    EXPECT_TRUE(Armed(101));  // the chosen row opens instead
     EXPECT_TRUE(Loads().empty());
     engine.postReady = true;
     ASSERT_TRUE(OpenChosenClip());

@@ -150,6 +150,7 @@ TEST(FrameRecordIndex, LargestAbsoluteGOverAllAxes) {
     records.gsensor[1].y = -2.25;
     records.gsensor[2].z = 1.75;
     records.gsensor[2].x = std::nan("");
+    records.gsensor[0].z = -HUGE_VAL;  // a number text can read as infinity: out of range
     ASSERT_TRUE(BuildFrameRecordIndex(records, 3, 100.0f));
     EXPECT_EQ(records.largestAbsG, 2.25);
 }

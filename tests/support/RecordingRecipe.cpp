@@ -144,6 +144,11 @@ EntryBytes MakeUdatEntry(const RecordingRecipe& recipe, int index) {
         const RecordBytes run = MakeRunRecorderRecord();
         std::memcpy(e.data() + 6, run.data(), run.size());
     }
+    for (const EntryPatch& patch : recipe.patches) {
+        if (patch.entry != index) continue;
+        if (patch.offset + patch.bytes.size() > e.size()) throw std::invalid_argument("patch runs past the entry");
+        Put(e, patch.offset, patch.bytes);
+    }
     return e;
 }
 

@@ -44,6 +44,14 @@ constexpr int kRecipeObdWords = 15;
 using EntryBytes = std::array<uint8_t, kRecipeEntrySize>;
 using RecordBytes = std::array<uint8_t, kRecipeRecordSize>;
 
+// Bytes written over one entry after all its fields, for texts no field
+// option makes (a number text such as "  inf").
+struct EntryPatch {
+    int entry = 0;
+    size_t offset = 0;
+    std::string bytes;
+};
+
 struct RecordingRecipe {
     std::string fileName = "2401020304_A001.MOV";
 
@@ -70,6 +78,7 @@ struct RecordingRecipe {
     std::map<int, std::string> triggers;  // entry -> the six letters at bytes 72-77
     std::set<int> manualMarks;
     std::array<uint16_t, kRecipeObdWords> obd = DefaultObdWords();  // stored little-endian
+    std::vector<EntryPatch> patches;
 
     // The layout.
     RecordingTail tail = RecordingTail::FreeBox;

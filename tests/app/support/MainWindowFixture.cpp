@@ -128,7 +128,7 @@ void MainWindowTest::UseSourceFolder(const std::wstring& folder, std::initialize
 
 bool MainWindowTest::OpenChosenClip() {
     Fire(101);
-    return PumpUntil([this] { return CkadomirDlgTestAccess::ClipOpen(*dialog) != 0; }, 5000);
+    return PumpUntil([this] { return CkadomirDlgTestAccess::ClipOpen(*dialog) != 0; }, 10000);
 }
 
 void MainWindowTest::ClickRow(int row) const {
