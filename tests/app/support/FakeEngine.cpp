@@ -175,10 +175,9 @@ int32_t SetVideoZoom(PlayerEngine*, int32_t x, int32_t y, int32_t panX, int32_t 
 int32_t SaveSnapshot(PlayerEngine*, const wchar_t* path) {
     Fake().Log("SaveSnapshot " + NameOf(path));
     if (Fake().snapshotWritesFile) {
-        const HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        const fw::UniqueHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         DWORD written = 0;
-        WriteFile(file, "jpeg", 4, &written, nullptr);
-        CloseHandle(file);
+        WriteFile(file.Get(), "jpeg", 4, &written, nullptr);
     }
     return Fake().snapshotResult;
 }
