@@ -32,6 +32,7 @@
 #include "ui/drawing/CResourceImage.h"
 
 class CkadomirDlg;
+struct FrameData;
 // A job of the one worker (CSV export, delete, join); it gets the main
 // window and returns 0.
 using WorkerProcedure = std::function<unsigned(CkadomirDlg&)>;
@@ -98,6 +99,7 @@ public:
     BOOL ShowFrameData(int frame);
     void SetSeekPos(int frame);
     BOOL ShowSpeedText();
+    static std::wstring SpeedCaption(int32_t speedIndex);
     void SetVolume(int volume);
     void SetPlayButtonState(BOOL playing);
     BOOL Resume();
@@ -108,7 +110,11 @@ public:
     // The map and the event markers.
     void SyncMap();
     void DrawMapArea();
+    void DrawMapPlaceholder(HDC dc);
+    void DrawMapOfflineImage(HDC dc);
     BOOL SendCrashPositions(int clipIndex);
+    BOOL FindNextEventMarker(int frame);
+    BOOL FindPrevEventMarker(int frame);
 
     // Starts a job on the worker thread with the controls off; refused
     // while an earlier job has not been wound up.
@@ -198,6 +204,16 @@ private:
     LRESULT OnMapPageReady(const fw::Message& m);
     LRESULT OnMapCrashPointClicked(const fw::Message& m);
     LRESULT OnPrevEventMarker(const fw::Message& m);
+    void ShowFrameGps(const FrameData& data);
+    void PaintMapPicture(HDC dc, int imageId);
+    BOOL SeekToEventMarker(int frame, bool next);
+    void ClearEventMarkers();
+    // Panel set-up when a clip opens, shows its data and closes.
+    void PrepareGraphForClip();
+    void ShowClipInPanels(const MovieFileRecord& record);
+    void ResetPanels();
+    void SetGraphChannel(int channel, bool on);
+    std::wstring CurrentFileName();
     LRESULT OnNextEventMarker(const fw::Message& m);
 
     // Clip selection.
@@ -323,6 +339,7 @@ private:
     int clipOpen_ = 0;
     fw::UniqueHandle clipListLock_;     // "hMutexCache": the clip list and clip loading
     fw::UniqueHandle eventMarkerLock_;  // "hMutexCpSet": the event-marker list
+    EventMarkerList eventMarkers_;
     int displayCleared_ = 0;
     int eventPointsSent_ = 0;
     int backgroundPainted_ = 0;

@@ -27,15 +27,25 @@ void CkadomirDlg::CloseClip() {
     eventPointsSent_ = 0;
     RefreshVideo();
     DrawMapArea();
-    for (fw::Dialog* panel : std::initializer_list<fw::Dialog*>{graph_.get(), infoPanel_.get()}) {
-        if (panel != nullptr && panel->Handle() != nullptr) {
-            panel->Redraw();
-        }
-    }
+    ResetPanels();
     PreloadClipData(engine_, nullptr);
     currentClip_ = -1;
     openAllowed_ = 1;
     PlaceSubWindows();
+}
+
+// Without a clip the panels show "no value" and the graph its background.
+void CkadomirDlg::ResetPanels() {
+    ClearEventMarkers();
+    if (graph_ != nullptr && graph_->Handle() != nullptr) {
+        graph_->clipOpen = 0;
+        graph_->SetBackgroundVariant(0);
+        graph_->Redraw();
+    }
+    if (infoPanel_ != nullptr && infoPanel_->Handle() != nullptr) {
+        infoPanel_->dateTimeFlag = 0;
+        infoPanel_->Reset();
+    }
 }
 
 void CkadomirDlg::CloseAndClear() {

@@ -148,8 +148,11 @@ LRESULT CkadomirDlg::OnShowSettings(const fw::Message&) {
     return 0;
 }
 
+// The gauges cover the information panel and the graph.
 LRESULT CkadomirDlg::OnShowObd(const fw::Message&) {
     if (obdWindow_ != nullptr && obdWindow_->Handle() != nullptr) {
+        obdWindow_->parentWindow = Handle();
+        obdWindow_->Open(infoPanelWidth_, infoPanelAndGraphHeight_);
         obdWindow_->Show(SW_SHOWNORMAL);
     }
     return 0;
@@ -160,19 +163,32 @@ LRESULT CkadomirDlg::OnSettingCheckChanged(const fw::Message& m) {
     if (m.wParam > 3) {
         return 0;
     }
-    if (graph_ != nullptr && graph_->Handle() != nullptr) {
-        graph_->Invalidate();
-    }
+    // Boxes 0 to 3 switch the event-letter, flag-75, flag-76 and detection
+    // channels.
+    constexpr int kBoxChannels[] = {GraphChannelId::kEventLetter, GraphChannelId::kFlagAt75,
+                                    GraphChannelId::kFlagAt76, GraphChannelId::kDetection};
+    SetGraphChannel(kBoxChannels[m.wParam], m.lParam != 0);
     if (IsClipIndex(currentClip_)) {
         SendCrashPositions(currentClip_);
     }
     return 0;
 }
 
-LRESULT CkadomirDlg::OnInfoToggleChanged(const fw::Message&) {
-    if (graph_ != nullptr && graph_->Handle() != nullptr) {
-        graph_->Invalidate();
+// A channel's marks show and go to the map together.
+void CkadomirDlg::SetGraphChannel(int channel, bool on) {
+    if (graph_ == nullptr || graph_->Handle() == nullptr) {
+        return;
     }
+    graph_->channels[channel].shown = on ? 1 : 0;
+    graph_->channels[channel].marker = on ? 1 : 0;
+    graph_->Invalidate();
+}
+
+LRESULT CkadomirDlg::OnInfoToggleChanged(const fw::Message& m) {
+    if (m.wParam > 2) {
+        return 0;
+    }
+    SetGraphChannel(static_cast<int>(m.wParam), m.lParam != 0);
     if (IsClipIndex(currentClip_)) {
         SendCrashPositions(currentClip_);
     }

@@ -10,6 +10,7 @@
 #include "app/MainWindowIds.h"
 #include "app/MainWindowMessages.h"
 #include "app/core/PlaybackRules.h"
+#include "app/core/RecordingKinds.h"
 #include "ui/core/UiTextTable.h"
 
 namespace {
@@ -52,6 +53,7 @@ void CkadomirDlg::OnWatchdogTimer() {
 }
 
 void CkadomirDlg::CloseEngineClip() {
+    ClearEventMarkers();
     if (!EngineReady()) {
         return;
     }
@@ -92,6 +94,7 @@ int CkadomirDlg::OpenCurrentClip() {
         }
         busy_ = 1;
         openedClip_ = {currentClip_, path};
+        PrepareGraphForClip();
         return 1;
     }
     ShowError(UiText(kSlotOpenFailed));
@@ -235,6 +238,8 @@ void CkadomirDlg::OnClipOpened() {
     } else {
         record->resolutionClass = 0;
     }
+    // The shown records are replaced: no marker may point into the old ones.
+    ClearEventMarkers();
     TakeOverClipData();
     seekSlider_.minimum = 0;
     seekSlider_.maximum = EngineReady() ? static_cast<int>(engineTable_.GetFrameCount(&engine_)) : 0;
@@ -271,5 +276,35 @@ int CkadomirDlg::TakeOverClipData() {
     if (duration > 0.0f) {
         record->frameRate = 1000.0f / duration;
     }
+    ShowClipInPanels(*record);
     return 1;
+}
+
+// The recorder's event recordings mark their axes on the graph; the
+// others only their events.
+void CkadomirDlg::PrepareGraphForClip() {
+    if (graph_ != nullptr) {
+        graph_->clipOpen = 1;
+        graph_->eventClip = IsEventRecording(CurrentFileName()) ? 1 : 0;
+    }
+}
+
+// Called with the shown records in hand.
+void CkadomirDlg::ShowClipInPanels(const MovieFileRecord& record) {
+    const ClipRecords& records = *engine_.ShownClipReader.Records();
+    if (graph_ != nullptr) {
+        for (int axis = 0; axis < kCsNumberCount - 1; ++axis) {
+            if (records.cs.numbers[axis] > 0.0f) {
+                graph_->channels[axis].scale = records.cs.numbers[axis];
+            }
+        }
+        graph_->SetBackgroundVariant(BackgroundVariantFor(records.largestAbsG));
+    }
+    if (infoPanel_ != nullptr) {
+        infoPanel_->qualityCode = record.resolutionClass;
+        infoPanel_->startTime = record.startTime;
+        infoPanel_->dateTimeFlag = 1;
+        infoPanel_->frameDuration = EngineReady() ? engineTable_.GetFrameDuration(&engine_) : 0.0f;
+        infoPanel_->totalFrames = EngineReady() ? static_cast<int>(engineTable_.GetTotalFrames(&engine_)) : 0;
+    }
 }

@@ -7,6 +7,7 @@
 #include "framework/DeviceContext.h"
 #include "framework/Format.h"
 #include "framework/MutexHold.h"
+#include "ui/core/UiTextTable.h"
 #include "ui/shared/IniFile.h"
 
 // Commands wait while a playing clip is in its last frames, so its end is
@@ -58,7 +59,21 @@ void CkadomirDlg::SetSeekPos(int frame) {
     }
 }
 
+// The panel's caption of a speed step; none at normal speed and at -1.
+std::wstring CkadomirDlg::SpeedCaption(int32_t speedIndex) {
+    constexpr std::pair<int32_t, int> kCaptions[] = {{-4, 64}, {-2, 63}, {2, 61}, {4, 62}};
+    for (const auto& [index, slot] : kCaptions) {
+        if (index == speedIndex) {
+            return UiText(slot);
+        }
+    }
+    return {};
+}
+
 BOOL CkadomirDlg::ShowSpeedText() {
+    if (infoPanel_ != nullptr) {
+        infoPanel_->speedText = EngineReady() ? SpeedCaption(engine_.EngineSpeedIndex) : std::wstring();
+    }
     const uint32_t state = PlayState();
     if (!EngineReady() || state == PlayState::kNone || state > PlayState::kPaused) {
         return TRUE;

@@ -12,6 +12,11 @@
 
 int CkadomirDlg::ClipCount() const { return static_cast<int>(filePanel_.List().shownRecords.size()); }
 
+std::wstring CkadomirDlg::CurrentFileName() {
+    const MovieFileRecord* record = CurrentRecord();
+    return record != nullptr ? std::wstring(record->FileName()) : std::wstring();
+}
+
 MovieFileRecord* CkadomirDlg::CurrentRecord() {
     if (!IsClipIndex(currentClip_)) {
         return nullptr;
@@ -59,6 +64,10 @@ BOOL CkadomirDlg::SelectClip(BOOL resetSeek) {
     displayCleared_ = 1;
     if (resetSeek) {
         SetSeekPos(0);
+    }
+    if (graph_ != nullptr) {
+        graph_->clipOpen = 0;
+        graph_->SetBackgroundVariant(0);
     }
     for (fw::Dialog* panel : std::initializer_list<fw::Dialog*>{graph_.get(), infoPanel_.get()}) {
         if (panel != nullptr && panel->Handle() != nullptr) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "panels/PanelMessages.h"
+
 // Messages of the main window and its video surface beyond those of the
 // controls that post them (sliders, file panel, map bridge).
 
@@ -23,12 +25,8 @@ constexpr UINT WM_APP_WORKER_PROGRESS = 0x8517;
 // ever touched there.
 constexpr UINT WM_APP_WORKER_CALL = 0x8518;
 
-// Posted by the panels.
-constexpr UINT WM_APP_GRAPH_PREV_EVENT = 0x8191;
-constexpr UINT WM_APP_GRAPH_NEXT_EVENT = 0x8192;
+// Posted by the settings dialog; the panels' messages are theirs.
 constexpr UINT WM_APP_SETTING_CHECK = 0x81F5;
-constexpr UINT WM_APP_INFO_TOGGLE = 0x82BD;
-constexpr UINT WM_APP_OBD_CLOSED = 0x8578;
 
 // Values the window has a row for although nothing sends them: the
 // engine's position ticker is never started, no shell notification is

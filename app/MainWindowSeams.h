@@ -12,6 +12,7 @@
 #include "framework/Dialog.h"
 #include "framework/WorkerThread.h"
 #include "map/IHostWebViewFuncs.h"
+#include "map/CInetConnectionAsync.h"
 #include "map/IMapWindow.h"
 #include "map/OnlineSettings.h"
 #include "platform/FileOutputSink.h"
@@ -43,6 +44,9 @@ struct MainWindowSeams {
     std::function<bool()> webViewRuntimeInstalled;
     OnlineSettings online;
     std::shared_ptr<WindowTimers> timers;
+    // The update check's procedure, started once the map page first reports
+    // ready; empty for the program's own check.
+    CInetConnectionAsync::UpdateCheckProc updateCheck;
     // The source dialog; nothing when the user cancelled it.
     std::function<std::optional<ChosenSource>(HWND owner)> chooseSource;
     // Runs the filled selection dialog (delete, join) modally over owner on

@@ -17,6 +17,10 @@ public:
     static HWND ToolTip(const CkadomirDlg& d) { return d.toolTip_.Handle(); }
     static HWND InfoPanel(const CkadomirDlg& d) { return d.infoPanel_ ? d.infoPanel_->Handle() : nullptr; }
     static HWND Graph(const CkadomirDlg& d) { return d.graph_ ? d.graph_->Handle() : nullptr; }
+    static const CGSensorDlg& GraphPanel(const CkadomirDlg& d) { return *d.graph_; }
+    static const CInfoDlg& InfoPanelObject(const CkadomirDlg& d) { return *d.infoPanel_; }
+    static const CObdDlg& Gauges(const CkadomirDlg& d) { return *d.obdWindow_; }
+    static const EventMarkerList& Markers(const CkadomirDlg& d) { return d.eventMarkers_; }
     static HWND MapWindow(const CkadomirDlg& d) { return d.mapWindow_ ? d.mapWindow_->Handle() : nullptr; }
     static CGoogleMapDlgWrap& MapBridge(CkadomirDlg& d) { return d.mapBridge_; }
     static HWND SettingsDialog(const CkadomirDlg& d) { return d.settingsDialog_ ? d.settingsDialog_->Handle() : nullptr; }
