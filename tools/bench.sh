@@ -15,7 +15,7 @@ done
 # Windows build exists (tools/build.sh makes it); the panels need a display.
 if [ -z "${*:-}" ] && [ -x build/windows/wine-exec ]; then
     cmake --build build/windows -j "$(nproc)" --target folder_scan_timing presenter_playback_timing \
-        panel_redraw_timing main_window_job_timing
+        panel_redraw_timing engine_playback_timing main_window_job_timing
     echo "folder scan under Wine:"
     build/windows/wine-exec build/windows/tests/folder_scan_timing.exe
     echo "sensor panels under Wine:"
@@ -40,6 +40,14 @@ if [ -z "${*:-}" ] && [ -x build/windows/wine-exec ]; then
     build/windows/wine-exec --stop-server
     xvfb-run -a -s "-screen 0 1280x1024x24" \
         build/windows/wine-exec build/windows/tests/presenter_playback_timing.exe "Z:$PWD/$movie" 1280 720 900
+
+    # The same movie opened and played through the engine's entry table, as
+    # the main window does: the time to the first frame shown, and the
+    # frames presented of those due.
+    echo "playback through the engine under Wine:"
+    build/windows/wine-exec --stop-server
+    xvfb-run -a -s "-screen 0 1280x1024x24" \
+        build/windows/wine-exec build/windows/tests/engine_playback_timing.exe "Z:$PWD/$movie" 1280 720 900
 
     # The main window's playback through the real engine, on a virtual
     # display, over the standard recordings.
