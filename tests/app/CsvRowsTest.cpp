@@ -21,12 +21,6 @@ CsvRecordingFacts Plain() {
 
 UiString Text(int slot) { return UiText(slot); }
 
-TEST(CsvRows, TheHeaderHoldsTheNineTitlesInColumnOrder) {
-    UiTextVariant = 0;
-    EXPECT_EQ(CsvHeaderLine(), UiString(UI_TEXT("ファイル名,日付,開始時刻,録画時間,録画トリガー,"
-                                                 "録画サイズ,画質,フレームレート,データサイズ\r\n")));
-}
-
 TEST(CsvRows, ARecordingGivesItsNineColumns) {
     UiTextVariant = 0;
     struct Case {
