@@ -45,11 +45,11 @@ struct PlayerEngine {
 
     // Where the video goes: the zoom around a centre point, the pan added
     // to the zoomed rectangle's edges, and whether the aspect ratio is kept.
-    uint32_t keepAspect = 0;
+    uint32_t keepAspect = 0;         // 1 letter-boxes the video, 0 stretches it
     int32_t zoomCentreX = 0;
     int32_t zoomCentreY = 0;
     float zoomScale = 1.0f;
-    ZoomRect placedVideoRect;  // the last zoomed placement, before any fitting
+    ZoomRect placedVideoRect;        // where the last zoomed placement put the video
     int32_t zoomPanX = 0;
     int32_t zoomPanY = 0;
 

@@ -15,7 +15,7 @@ done
 # Windows build exists (tools/build.sh makes it); the panels need a display.
 if [ -z "${*:-}" ] && [ -x build/windows/wine-exec ]; then
     cmake --build build/windows -j "$(nproc)" --target folder_scan_timing presenter_playback_timing \
-        panel_redraw_timing engine_playback_timing main_window_job_timing
+        engine_playback_timing panel_redraw_timing main_window_job_timing
     echo "folder scan under Wine:"
     build/windows/wine-exec build/windows/tests/folder_scan_timing.exe
     echo "sensor panels under Wine:"
