@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "PlayerEngine.h"
 #include "app/CMovieStatic.h"
@@ -55,7 +56,11 @@ using WorkerProcedure = std::function<unsigned(CkadomirDlg&)>;
 //   CkadomirDlgWindowModes.cpp    size modes, full screen and the zoom mode
 //   CkadomirDlgDrag.cpp           dragging the window by its title band
 //   CkadomirDlgSourceLost.cpp     a source that disappears
-//   CkadomirDlgWorker.cpp         the worker job and its controls
+//   CkadomirDlgWorker.cpp         the worker job, its progress and its controls
+//   CkadomirDlgCsv.cpp            the CSV export of the source's recordings
+//   CkadomirDlgJoin.cpp           joining recordings into one movie
+//   CkadomirDlgDelete.cpp         deleting recordings
+//   CkadomirDlgSnapshot.cpp       saving the shown frame as a picture
 class CkadomirDlg : public fw::Dialog, public FolderSelectionHandler, public VideoSurfaceOwner {
 public:
     explicit CkadomirDlg(MainWindowSeams seams = ProductSeams());
@@ -121,10 +126,16 @@ public:
     BOOL FindNextEventMarker(int frame);
     BOOL FindPrevEventMarker(int frame);
 
+    // Starts a job on the worker thread with the controls off; refused
+    // while an earlier job has not been wound up.
     void StartWorker(WorkerProcedure procedure);
+    // Stops the job and waits for its thread, serving what it sends to
+    // this thread's windows; the controls come back.
     void EndWorker();
     void EnableAllControls(BOOL enable);
     bool WorkerRunning() const { return workerRun_.load() != 0; }
+    // A job runs, or its end has not been handled yet.
+    bool JobOutstanding() const { return worker_ != nullptr || workerDonePending_; }
 
     const PlayerEngineTable& EngineTable() const { return engineTable_; }
 
@@ -265,13 +276,44 @@ private:
     bool ClipCommandAllowed();
     void ShowPlayFace(BOOL playing);
 
-    // The worker jobs.
+    // The worker jobs. What a job's thread needs of the window is taken on
+    // the UI thread before it starts; what it changes there it hands to
+    // RunOnUiThread, or leaves in afterJob_ for the job's end.
+    struct JoinJob {
+        MovieFileRecordList shown;
+        int initialGroup = 0;
+    };
+    struct DeleteJob {
+        SourceSnapshot source;
+        MovieFileRecordList shown;
+        int initialGroup = 0;
+        int selectedRow = 0;
+        std::wstring openClip;
+        bool removableMedium = false;
+    };
     LRESULT OnExportCsv(const fw::Message& m);
     LRESULT OnDeleteClips(const fw::Message& m);
     LRESULT OnJoinClips(const fw::Message& m);
     LRESULT OnSnapshot(const fw::Message& m);
     LRESULT OnWorkerDone(const fw::Message& m);
     LRESULT OnWorkerProgress(const fw::Message& m);
+    LRESULT OnWorkerCall(const fw::Message& m);
+    unsigned ExportCsvThread(const SourceSnapshot& source);
+    unsigned JoinClipsThread(const JoinJob& job);
+    unsigned DeleteClipsThread(const DeleteJob& job);
+    void RunOnUiThread(const std::function<void()>& call);
+    void PostProgress(uint32_t done, int32_t total);
+    void ReapWorker();
+    // Ends a job for good: its end is no longer acted on (the window goes,
+    // or its source did).
+    void AbandonJob();
+    void CloseClipForJob();
+    int SelectedRow() const;
+    const MovieFileRecord* SelectedRecord();
+    bool SetJoinedFlags(const std::vector<std::wstring>& paths, uint32_t flag);
+    void ClearJoinedFlags(const std::vector<std::wstring>& paths) { SetJoinedFlags(paths, 0); }
+    void ApplyDeletion(const std::vector<std::wstring>& deleted);
+    void SaveSnapshotToChosenFolder();
 
     // Timers.
     LRESULT OnTimer(const fw::Message& m);
@@ -300,6 +342,12 @@ private:
     std::unique_ptr<fw::WorkerThread> worker_;
     std::atomic<int> workerRun_{0};
     std::atomic<int> workerFinished_{0};
+    // The job got as far as its progress bar (it writes or deletes).
+    std::atomic<int> workerStarted_{0};
+    // A started job's done message has not been handled yet.
+    bool workerDonePending_ = false;
+    // Set by the job's thread, run on the UI thread once it has ended.
+    std::function<void()> afterJob_;
     int preloadPending_ = 0;
     OpenedClip openedClip_;
     // The row was chosen by the next or previous step: its data are taken
@@ -322,7 +370,6 @@ private:
     float zoomScale_ = 1.0f;
     LayoutPoint zoomCentre_;
     LayoutPoint zoomPan_;
-    std::wstring exportFolder_;
     int mapSeen_ = 0;
     // Owns the map window and the connectivity monitor, which starts with it.
     CGoogleMapDlgWrap mapBridge_;

@@ -66,6 +66,7 @@ const fw::MessageMap& CkadomirDlg::GetMessageMap() const {
         fw::OnMessage(WM_APP_CLIP_DATA_LOADED, &CkadomirDlg::OnClipDataLoaded),
         fw::OnMessage(WM_APP_WORKER_DONE, &CkadomirDlg::OnWorkerDone),
         fw::OnMessage(WM_APP_WORKER_PROGRESS, &CkadomirDlg::OnWorkerProgress),
+        fw::OnMessage(WM_APP_WORKER_CALL, &CkadomirDlg::OnWorkerCall),
         fw::OnMessage(WM_APP_OBD_CLOSED, &CkadomirDlg::OnIgnoredAppMessage),
         fw::OnCommandRange(kCommandKindFilterFirst, kCommandKindFilterLast, &CkadomirDlg::OnKindFilterButton),
         fw::OnNotify(LVN_ITEMCHANGED, kRecordingListId, &CkadomirDlg::OnFileListItemChanged),

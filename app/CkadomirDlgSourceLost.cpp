@@ -20,8 +20,9 @@ std::wstring ProgramPath() {
 LRESULT CkadomirDlg::OnSourceLost(const fw::Message&) {
     // A job or a loader may still be reading from the lost medium; they end
     // before the records they read are taken away.
-    if (worker_ != nullptr) {
-        EndWorker();
+    if (JobOutstanding()) {
+        AbandonJob();
+        progressBar_.Show(SW_HIDE);
     }
     CancelLoaders();
     clipOpen_ = 0;

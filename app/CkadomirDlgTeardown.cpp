@@ -25,8 +25,9 @@ CkadomirDlg::~CkadomirDlg() = default;
 void CkadomirDlg::Teardown() {
     StopTimer(kTimerIdle);
     // A running job uses the engine, the box types, the clip list and the
-    // locks, so it ends before any of them goes away.
-    EndWorker();
+    // locks, so it ends before any of them goes away; its end is not acted
+    // on afterwards.
+    AbandonJob();
     if (EngineReady() && PlayState() != PlayState::kPaused) {
         engineTable_.Pause(&engine_);
     }

@@ -7,6 +7,32 @@
 #include "map/CGoogleMapDlg.h"
 #include "map/CGoogleMapDlg2.h"
 
+namespace {
+
+std::optional<uint64_t> FreeSpaceOf(const std::wstring& folder) {
+    // Asked of the folder itself, so a share's name ("\\server\share\")
+    // works as well as a drive's.
+    std::wstring directory = folder;
+    if (directory.empty() || directory.back() != L'\\') {
+        directory += L'\\';
+    }
+    ULARGE_INTEGER available{};
+    if (!GetDiskFreeSpaceExW(directory.c_str(), &available, nullptr, nullptr)) {
+        return std::nullopt;
+    }
+    return available.QuadPart;
+}
+
+std::unique_ptr<fw::WorkerThread> StartThread(std::function<unsigned()> body) {
+    auto thread = std::make_unique<fw::WorkerThread>(std::move(body));
+    if (!thread->Created() || !thread->Resume()) {
+        return nullptr;
+    }
+    return thread;
+}
+
+}  // namespace
+
 MainWindowSeams ProductSeams() {
     MainWindowSeams seams;
     seams.fillEngineTable = FillPlayerEngineTable;
@@ -26,5 +52,9 @@ MainWindowSeams ProductSeams() {
         }
         return ChosenSource{dialog.Kind(), dialog.ChosenPath()};
     };
+    seams.runSelection = [](CFileSelectDlg& dialog, HWND owner) { return dialog.DoModal(owner); };
+    seams.freeSpace = FreeSpaceOf;
+    seams.createJoinOutput = [](const std::wstring& path) { return CreateFileOutputSink(path); };
+    seams.startThread = StartThread;
     return seams;
 }

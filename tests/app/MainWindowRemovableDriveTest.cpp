@@ -14,6 +14,7 @@
 #include "support/CkadomirDlgTestAccess.h"
 #include "support/MainWindowFixture.h"
 #include "support/MessagePump.h"
+#include "ui/core/UiTextTable.h"
 
 namespace {
 
@@ -78,6 +79,21 @@ TEST_F(MainWindowOnACard, LosingADriveRootChosenAsFolderIsReported) {
     ASSERT_EQ(panel.Resource().WatchedPathText(), card_);
     ASSERT_TRUE(PullTheCard());
     EXPECT_TRUE(testing_support::PumpUntil([&] { return panel.Resource().LastLostPath() == card_; }, 3000));
+}
+
+// A card has no recycle bin: before anything goes, the user is told that
+// it is gone for good.
+TEST_F(MainWindowOnACard, DeletingFromTheCardAsksFirstThatTheFilesAreGoneForGood) {
+    Start();
+    ASSERT_TRUE(OpenChosenClip());
+    selectionTicks = {1};
+    prompts.QueueMessageAnswer(IDCANCEL);
+    Command(38010);
+    ASSERT_TRUE(FinishJob());
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_EQ(prompts.Messages()[0].text, UiText(143));
+    EXPECT_EQ(prompts.Messages()[0].type & MB_OKCANCEL, static_cast<UINT>(MB_OKCANCEL));
+    EXPECT_EQ(FilesIn(card_ + L"DCIM\\100MEDIA").size(), 2u);
 }
 
 }  // namespace
