@@ -33,12 +33,6 @@ protected:
     SelectionCounter counter;
 };
 
-TEST_F(FolderTreeWindow, HasTheClassStylesAndId) {
-    const LONG style = GetWindowLongW(tree.Handle(), GWL_STYLE);
-    EXPECT_EQ(style & 0x9020, 0x9020);
-    EXPECT_EQ(tree.ControlId(), 38300);
-}
-
 TEST_F(FolderTreeWindow, ASelectionInCodeReachesTheOwnerOnce) {
     const TreeItemId a = tree.InsertLast(kNoTreeItem, L"100MEDIA", 4);
     tree.InsertLast(kNoTreeItem, L"101MEDIA", 0);
@@ -77,20 +71,6 @@ std::vector<COLORREF> Pixels(HBITMAP bitmap) {
     for (int y = 0; y < 26; ++y)
         for (int x = 0; x < 26; ++x) pixels.push_back(GetPixel(dc.Get(), x, y));
     return pixels;
-}
-
-TEST_F(FolderTreeWindow, TheMarkAddsOneOverlayPerEventKind) {
-    HDC screen = GetDC(nullptr);
-    EXPECT_EQ(tree.ComposeMark(screen, 0), nullptr);
-    fw::Bitmap continuous(tree.ComposeMark(screen, 1));
-    fw::Bitmap impactParking(tree.ComposeMark(screen, 4 | 8));
-    ReleaseDC(nullptr, screen);
-    ASSERT_TRUE(continuous);
-    const std::vector<COLORREF> base = Pixels(continuous.Get());
-    EXPECT_NE(std::count(base.begin(), base.end(), RGB(255, 255, 255)), static_cast<std::ptrdiff_t>(base.size()));
-    // The mark stands 5 px down: the top rows stay white.
-    EXPECT_EQ(std::count(base.begin(), base.begin() + 26 * 5, RGB(255, 255, 255)), 26 * 5);
-    EXPECT_NE(Pixels(impactParking.Get()), base);
 }
 
 }  // namespace

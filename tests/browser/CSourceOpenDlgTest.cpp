@@ -18,6 +18,7 @@
 namespace {
 
 using testing_support::PressButton;
+using testing_support::PressButtonAndWait;
 using testing_support::WaitForDialog;
 
 INT_PTR RunDriven(CSourceOpenDlg& dialog, std::function<void(HWND)> drive) {
@@ -118,8 +119,7 @@ TEST_F(SourceDialog, AnEmptiedTextIsRefusedAndNothingIsStored) {
     std::atomic<bool> openAfterOk{false};
     const INT_PTR result = RunDriven(dialog, [&](HWND d) {
         SetDlgItemTextW(d, CSourceOpenDlg::kFolderEditId, L"");
-        PressButton(d, IDOK);
-        Sleep(300);
+        PressButtonAndWait(d, IDOK);
         openAfterOk = IsWindow(d) != FALSE;
         PressButton(d, IDCANCEL);
     });
@@ -133,8 +133,7 @@ TEST_F(SourceDialog, TheFileBrowserFillsTheFileRowAndChoosesIt) {
     CSourceOpenDlg dialog;
     std::atomic<bool> file{false}, ok{false};
     const INT_PTR result = RunDriven(dialog, [&](HWND d) {
-        PressButton(d, CSourceOpenDlg::kBrowseFileId);
-        Sleep(300);
+        PressButtonAndWait(d, CSourceOpenDlg::kBrowseFileId);
         file = Checked(d, kRadioFile);
         ok = IsWindowEnabled(GetDlgItem(d, IDOK)) != FALSE;
         PressButton(d, IDOK);
@@ -147,23 +146,6 @@ TEST_F(SourceDialog, TheFileBrowserFillsTheFileRowAndChoosesIt) {
     EXPECT_EQ(prompts.FileRequests()[0].filter, CSourceOpenDlg::kMovieFilter);
     EXPECT_EQ(ReadIniString(L"SOURCE", L"SELECT"), L"FILE");
     EXPECT_EQ(ReadIniString(L"SOURCE", L"FILE"), L"C:\\rec\\2401020312_G002.MOV");
-}
-
-TEST_F(SourceDialog, TheFolderBrowserStartsAtTheStoredFolder) {
-    WriteIniString(L"SOURCE", L"FOLDER", L"C:\\old");
-    prompts.QueueFolder({fw::FolderChoice::Outcome::Chosen, L"C:\\chosen"});
-    CSourceOpenDlg dialog;
-    std::atomic<bool> folderChecked{false};
-    RunDriven(dialog, [&](HWND d) {
-        PressButton(d, CSourceOpenDlg::kBrowseFolderId);
-        Sleep(300);
-        folderChecked = Checked(d, kRadioFolder);
-        PressButton(d, IDOK);
-    });
-    EXPECT_TRUE(folderChecked);
-    ASSERT_EQ(prompts.FolderRequests().size(), 1u);
-    EXPECT_EQ(prompts.FolderRequests()[0].title, UiText(104));
-    EXPECT_EQ(dialog.ChosenPath(), L"C:\\chosen");
 }
 
 TEST(SourceDialogFilter, BecomesNulSeparatedPairs) {

