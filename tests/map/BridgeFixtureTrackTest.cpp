@@ -4,10 +4,10 @@
 #include <functional>
 #include <future>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "ClipMetadataReaders.h"
+#include "LockHolder.h"
 #include "PageValues.h"
 #include "PlayerEngine.h"
 #include "StandardRecordings.h"
@@ -129,21 +129,13 @@ TEST_F(BridgeFixtureTrack, TracksWaitForTheFileLock) {
     ShowClip(kPlain);
     ASSERT_EQ(LoadGroupGpsTrack(&engine_, {Recording(kPlain)}), 1);
     for (bool group : {false, true}) {
-        std::promise<void> held;
-        std::promise<void> release;
-        std::thread holder([&] {
-            EngineLockGuard hold(engine_.fileLock);
-            held.set_value();
-            release.get_future().wait();
-        });
-        held.get_future().wait();
+        LockHolder holder(engine_.fileLock);
         auto read = std::async(std::launch::async, [&] {
             return PageArray(group ? bridge_->GetGPSData() : bridge_->GetGridData(L"")).size();
         });
         EXPECT_EQ(read.wait_for(200ms), std::future_status::timeout) << (group ? "group" : "shown clip");
-        release.set_value();
+        holder.Release();
         EXPECT_EQ(read.get(), static_cast<size_t>(3 * StandardRecording(kPlain).EntryCount() + 1));
-        holder.join();
     }
 }
 

@@ -51,27 +51,6 @@ TEST_F(SkinButton, BlackInTheStripShowsTheDarkFill) {
     EXPECT_EQ(canvas.Pixel(kPlayGlyphPoint.x, kPlayGlyphPoint.y), kInk);
 }
 
-TEST_F(SkinButton, EachStateDrawsItsImage) {
-    struct Case {
-        UINT state;
-        int latched;
-        COLORREF face;
-    };
-    const Case cases[] = {
-        {0, 0, kFace},
-        {ODS_SELECTED, 0, kFacePressed},
-        {ODS_CHECKED, 0, kFacePressed},
-        {0, 1, kFacePressed},
-        {ODS_DISABLED, 0, kFaceDisabled},
-        {ODS_DISABLED, 1, kFaceDisabled},
-    };
-    for (const Case& c : cases) {
-        button.latched = c.latched;
-        Draw(c.state);
-        EXPECT_EQ(Face(), c.face) << "state " << c.state << " latched " << c.latched;
-    }
-}
-
 TEST_F(SkinButton, AMissingBitmapPaintsOnlyTheFill) {
     CSkinButton bare;
     ASSERT_TRUE(bare.CreateFromBitmap(9999, WS_VISIBLE, {50, 10, 82, 42}, host.Handle(), 38003));
