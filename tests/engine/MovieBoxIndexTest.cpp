@@ -339,11 +339,4 @@ TEST_F(MovieBoxIndexTest, NothingToOpen) {
     EXPECT_EQ(MovieBoxIndex::Open(L"memory/no such file.MOV"), nullptr);
 }
 
-TEST_F(MovieBoxIndexTest, NoIndexWithoutTheKnownTypes) {
-    FreeKnownBoxTypes();
-    EXPECT_EQ(Open(MakeMiniRecording(MiniRecordingPlan{})), nullptr);
-    ASSERT_TRUE(BuildKnownBoxTypes());
-    EXPECT_NE(Open(MakeMiniRecording(MiniRecordingPlan{})), nullptr);
-}
-
 }  // namespace

@@ -109,15 +109,6 @@ TEST_F(BridgeTest, PageCallsArePostedToTheOwnerOnlyWhenThereIsOne) {
     EXPECT_EQ(owner.TakePosted(), (Posted{{WM_APP_MAP_READY, 0, 0}, {WM_APP_MAP_CRASH_CLICK, 0, 345}}));
 }
 
-TEST_F(BridgeTest, ConnectTestAnswersTheMonitorsVerdict) {
-    EXPECT_FALSE(bridge_.ConnectTest()) << "no verdict before the first probe";
-    GoOnline();
-    EXPECT_TRUE(bridge_.ConnectTest());
-    bridge_.OnInitHtml();
-    EXPECT_TRUE(bridge_.ConnectTest());
-    EXPECT_TRUE(bridge_.PageReady()) << "an online answer leaves the page ready";
-}
-
 TEST_F(BridgeTest, TrackIsRedrawnOnlyOnceThePageIsReady) {
     AdoptWebView();
     bridge_.RedrawTrack(2);

@@ -30,25 +30,6 @@ TEST(MapUpdateMessage, CoordinatesAsSixDecimalsAtAnySize) {
     EXPECT_EQ(huge.substr(huge.size() - end.size()), end);
 }
 
-TEST(MapScripts, EventPointWithItsTwelveArgumentsInOrder) {
-    MapScript::CrashPosition p;
-    p.color = 11;
-    p.levelX = -0.423;
-    p.levelY = 0.045;
-    p.levelZ = 1.0;
-    p.file = 0;
-    p.grid = 3;
-    p.position = 41;
-    p.latitude = 35.685507;
-    p.longitude = -139.763222;
-    p.valid = 1;
-    p.speed = 40.0;
-    p.direction = 0.0;
-    EXPECT_EQ(MapScript::AddCrashPos(p),
-              UI_TEXT("cplist.AddCrashPos(11,-0.423000,0.045000,1.000000,0,3,41,35.685507,-139.763222,1,40.000000,")
-              UI_TEXT("0.000000)"));
-}
-
 TEST(MapStatus, TextByPlayState) {
     EXPECT_EQ(MapStatus::ForState(0), UiString());
     EXPECT_EQ(MapStatus::ForState(1), UiString(UI_TEXT("pause")));
