@@ -136,12 +136,6 @@ TEST_F(FilePanelWindows, ClearEmptiesTheControlsWithoutOpeningAFolder) {
     EXPECT_EQ(GetWindowTextLengthW(panel.PathEdit()), 0);
 }
 
-TEST_F(FilePanelWindows, AnEmptyPathOpensNothing) {
-    panel.OpenSource(L"", kSourceFolder);
-    EXPECT_EQ(panel.GetSourceKind(), kSourceNone);
-    EXPECT_EQ(panel.Tree().GetCount(), 0u);
-}
-
 // While a job runs the main window holds the panel's controls off: its
 // repaints and layouts no longer switch them back on.
 TEST_F(FilePanelWindows, HeldOffControlsStayOffThroughPaintAndLayout) {
