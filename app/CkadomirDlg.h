@@ -31,29 +31,44 @@
 #include "ui/drawing/CResourceImage.h"
 
 class CkadomirDlg;
+struct FrameData;
 // A job of the one worker (CSV export, delete, join); it gets the main
 // window and returns 0.
 using WorkerProcedure = std::function<unsigned(CkadomirDlg&)>;
 
 // The main window: a borderless 1120 x 700 dialog whose life is the
 // program's. Its work is spread over files by concern:
-//   CkadomirDlgStartup.cpp   construction and start-up
-//   CkadomirDlgTeardown.cpp  teardown and the ways to close
-//   CkadomirDlgMessages.cpp  the message map and command routing
-//   CkadomirDlgTimers.cpp    what each timer does
-//   CkadomirDlgChildren.cpp  the child windows and buttons
-//   CkadomirDlgControls.cpp  which controls are enabled when
-//   CkadomirDlgLayout.cpp    layouts and painting
-//   CkadomirDlgPlayback.cpp  position, volume and the play button
-//   CkadomirDlgClip.cpp      closing a clip, the file panel and its folders
-//   CkadomirDlgWorker.cpp    the worker job and its controls
-class CkadomirDlg : public fw::Dialog, public FolderSelectionHandler {
+//   CkadomirDlgStartup.cpp        construction and start-up
+//   CkadomirDlgTeardown.cpp       teardown and the ways to close
+//   CkadomirDlgMessages.cpp       the message map, sources, filters, panels
+//   CkadomirDlgSelection.cpp      choosing a clip in the list or the tree
+//   CkadomirDlgOpen.cpp           opening a clip and loading its data
+//   CkadomirDlgClip.cpp           closing a clip, the next clip and folder
+//   CkadomirDlgTimers.cpp         what each timer does, the playback tick
+//   CkadomirDlgPlayback.cpp       position, seeking, volume, the play button
+//   CkadomirDlgCommands.cpp       the playback commands and the sliders
+//   CkadomirDlgVideo.cpp          the video surface's events and its menu
+//   CkadomirDlgFrameData.cpp      the shown frame's data and the map step
+//   CkadomirDlgChildren.cpp       the child windows and buttons
+//   CkadomirDlgControls.cpp       which controls are enabled when
+//   CkadomirDlgLayout.cpp         layouts, zoom mode and painting
+//   CkadomirDlgWorker.cpp         the worker job and its controls
+class CkadomirDlg : public fw::Dialog, public FolderSelectionHandler, public VideoSurfaceOwner {
 public:
     explicit CkadomirDlg(MainWindowSeams seams = ProductSeams());
     ~CkadomirDlg() override;
 
     // The folder tree's selection moved: the folder's recordings are listed.
     void OnFolderSelChanged(const NMTREEVIEWW& notification) override;
+
+    // The video surface's calls.
+    void OnVideoContextMenu(POINT screen, HWND window) override;
+    void OnZoomAtPoint(UINT keyFlags, POINT client) override;
+    void OnClipEnded(WPARAM wParam, LPARAM lParam) override;
+    void OnLoadClipData(WPARAM wParam, LPARAM lParam) override;
+    void OnGraphEvent(WPARAM wParam, LPARAM lParam) override;
+    void ToggleFullScreen(int toggle) override;
+    bool MayEnterFullScreen() const override;
 
     // Stops playback, the worker and the engine and lets the named locks
     // go; the window itself stays until its loop ends.
@@ -64,16 +79,37 @@ public:
     void UpdateControlStates();
 
     void LayoutSmall();
+    void SetZoomMode(int on);
+    void PlaceSubWindows();
+
+    // Clip selection, opening and closing.
+    BOOL SelectClip(BOOL resetSeek);
+    void CloseClip();
+    void CloseAndClear();
+    void NextClip();
+
+    // Position and playback.
+    BOOL IsNearEnd();
+    BOOL SeekToFrame(int frame);
     BOOL ShowFrameData(int frame);
     void SetSeekPos(int frame);
     BOOL ShowSpeedText();
+    static std::wstring SpeedCaption(int32_t speedIndex);
     void SetVolume(int volume);
     void SetPlayButtonState(BOOL playing);
+    BOOL Resume();
     BOOL StopPlayback();
+    BOOL PausePlayback();
     void RefreshVideo();
 
-    void CloseClip();
-    void CloseAndClear();
+    // The map and the event markers.
+    void SyncMap();
+    void DrawMapArea();
+    void DrawMapPlaceholder(HDC dc);
+    void DrawMapOfflineImage(HDC dc);
+    BOOL SendCrashPositions(int clipIndex);
+    BOOL FindNextEventMarker(int frame);
+    BOOL FindPrevEventMarker(int frame);
 
     void StartWorker(WorkerProcedure procedure);
     void EndWorker();
@@ -91,6 +127,12 @@ protected:
 
 private:
     friend class CkadomirDlgTestAccess;
+
+    // The clip the engine was last asked to open.
+    struct OpenedClip {
+        int index = -1;
+        std::wstring path;
+    };
 
     // Start-up steps.
     bool CreateLocks();
@@ -117,29 +159,112 @@ private:
     void SetWindowRegion();
     void ShowControlsForMode(int sizeMode);
     void PlaceMainButtons();
-    void PlaceSubWindows();
     void LayoutFilePanel();
     bool FilePanelExists() const { return Item(kRecordingListId) != nullptr; }
     int RecordingRows() const;
     RECT VideoRect() const;
     void ResetZoom();
+    void ApplyZoom(int repaint);
     LRESULT OnPaint(const fw::Message& m);
     void PaintPanels(HDC dc);
     LRESULT OnEraseBkgnd(const fw::Message& m);
     LRESULT OnCtlColor(const fw::Message& m);
     LRESULT OnQueryDragIcon(const fw::Message& m);
     LRESULT OnMove(const fw::Message& m);
+    LRESULT OnSize(const fw::Message& m);
 
-    // Commands and system messages.
+    // Window buttons, system and source messages.
     LRESULT OnCloseButton(const fw::Message& m);
     LRESULT OnMinimizeButton(const fw::Message& m);
+    LRESULT OnSizeButton(const fw::Message& m);
     LRESULT OnSysCommand(const fw::Message& m);
+    LRESULT OnSourceLost(const fw::Message& m);
+    LRESULT OnSetCursor(const fw::Message& m);
+    LRESULT OnContextMenu(const fw::Message& m);
+    LRESULT OnIgnoredAppMessage(const fw::Message& m);
+
+    // Sources, kind filters and the owned windows.
+    LRESULT OnOpenSource(const fw::Message& m);
+    LRESULT OnKindFilterButton(const fw::Message& m);
+    LRESULT OnShowSettings(const fw::Message& m);
+    LRESULT OnShowObd(const fw::Message& m);
+    LRESULT OnSettingCheckChanged(const fw::Message& m);
+    LRESULT OnInfoToggleChanged(const fw::Message& m);
+    LRESULT OnMapPageReady(const fw::Message& m);
+    LRESULT OnMapCrashPointClicked(const fw::Message& m);
+    LRESULT OnPrevEventMarker(const fw::Message& m);
+    void ShowFrameGps(const FrameData& data);
+    void PaintMapPicture(HDC dc, int imageId);
+    BOOL SeekToEventMarker(int frame, bool next);
+    void ClearEventMarkers();
+    // Panel set-up when a clip opens, shows its data and closes.
+    void PrepareGraphForClip();
+    void ShowClipInPanels(const MovieFileRecord& record);
+    void ResetPanels();
+    void SetGraphChannel(int channel, bool on);
+    std::wstring CurrentFileName();
+    LRESULT OnNextEventMarker(const fw::Message& m);
+
+    // Clip selection.
+    LRESULT OnFileListItemChanged(const fw::Message& m);
+    void AdvanceToNextFolder(HTREEITEM item);
+    void BuildClipGroup();
+    int ClipCount() const;
+    bool IsClipIndex(int index) const { return index >= 0 && index < ClipCount(); }
+    MovieFileRecord* CurrentRecord();
+    void BeginWaitCursor();
+    void EndWaitCursor();
+    void EndBusy();
+    void ArmOpening();
+
+    // Opening and loading.
+    void OnOpenClipTimer();
+    void OnWatchdogTimer();
+    int OpenCurrentClip();
+    void CloseEngineClip();
+    bool IsOpenedClipCurrent();
+    LRESULT OnClipDataLoaded(const fw::Message& m);
+    void OnClipOpened();
+    int TakeOverClipData();
+    void StartLoader();
+    void StartPreloadNextClip();
+
+    // Playback commands and sliders.
+    LRESULT OnPlayPause(const fw::Message& m);
+    LRESULT OnStop(const fw::Message& m);
+    LRESULT OnSpeedUp(const fw::Message& m);
+    LRESULT OnSpeedDown(const fw::Message& m);
+    LRESULT OnPrevClip(const fw::Message& m);
+    LRESULT OnNextClip(const fw::Message& m);
+    LRESULT OnToggleZoomMode(const fw::Message& m);
+    LRESULT OnToggleAspect(const fw::Message& m);
+    LRESULT OnSliderPressed(const fw::Message& m);
+    LRESULT OnSliderMoved(const fw::Message& m);
+    LRESULT OnSliderReleased(const fw::Message& m);
+    LRESULT OnGraphEventMessage(const fw::Message& m);
+    void StepSpeed(int32_t faster);
+    // A command that needs an open clip away from its end.
+    bool ClipCommandAllowed();
+    void ShowPlayFace(BOOL playing);
+
+    // The worker jobs.
+    LRESULT OnExportCsv(const fw::Message& m);
+    LRESULT OnDeleteClips(const fw::Message& m);
+    LRESULT OnJoinClips(const fw::Message& m);
+    LRESULT OnSnapshot(const fw::Message& m);
+    LRESULT OnWorkerDone(const fw::Message& m);
+    LRESULT OnWorkerProgress(const fw::Message& m);
+
+    // Timers.
     LRESULT OnTimer(const fw::Message& m);
+    void OnPlaybackTick();
     void OnIdleTimer();
 
     // Engine calls are made only while the engine is set up.
     bool EngineReady() const { return engine_.PlayerEngineReady.load() != 0; }
     uint32_t PlayState() const { return engine_.EnginePlayState.load(); }
+    bool IsPlaying() const { return EngineReady() && PlayState() == PlayState::kPlaying; }
+    void SetNormalSpeed();
     void StartTimer(UINT_PTR id, UINT milliseconds) { seams_.timers->Start(Handle(), id, milliseconds); }
     void StopTimer(UINT_PTR id) { seams_.timers->Stop(Handle(), id); }
     void ShowError(const std::wstring& text) const;
@@ -158,9 +283,15 @@ private:
     std::atomic<int> workerRun_{0};
     std::atomic<int> workerFinished_{0};
     int preloadPending_ = 0;
+    OpenedClip openedClip_;
+    // The row was chosen by the next or previous step: its data are taken
+    // over as soon as the player is ready, and it plays.
+    int loadAtReady_ = 0;
+    bool waitCursor_ = false;
     int clipOpen_ = 0;
     fw::UniqueHandle clipListLock_;     // "hMutexCache": the clip list and clip loading
     fw::UniqueHandle eventMarkerLock_;  // "hMutexCpSet": the event-marker list
+    EventMarkerList eventMarkers_;
     int displayCleared_ = 0;
     int eventPointsSent_ = 0;
     int backgroundPainted_ = 0;
@@ -195,6 +326,7 @@ private:
     LayoutPoint dragOrigin_;
     int dragging_ = 0;
     int resumeAfterOpen_ = 0;
+    uint32_t pressedPlayState_ = 0;  // the play state when the seek slider was pressed
     int pendingSeek_ = -1;
     int sizeMode_ = 0;
     int fullScreen_ = 0;

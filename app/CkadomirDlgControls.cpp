@@ -90,6 +90,10 @@ void CkadomirDlg::ApplyControlStates(const ControlStates& states) {
     for (int i = 0; i < kMainButtonCount; ++i) {
         mainButtons_[i].Enable(states.enabled[i]);
     }
+    // While a job runs, the first button is its stop.
+    if (WorkerRunning()) {
+        mainButtons_[kButtonStop].Enable(true);
+    }
     const auto show = [](CSkinButton& button, Visibility visibility) {
         if (visibility != Visibility::Unchanged) {
             button.Show(visibility == Visibility::Shown ? SW_SHOW : SW_HIDE);

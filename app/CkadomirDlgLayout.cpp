@@ -1,6 +1,7 @@
 // Layouts and painting of the main window. It is always 1120 x 700 and
 // borderless; it paints its own skin and title.
 
+#include "VideoZoom.h"
 #include "app/CkadomirDlg.h"
 #include "app/LayoutRects.h"
 #include "app/MainWindowIds.h"
@@ -147,6 +148,38 @@ void CkadomirDlg::ResetZoom() {
     zoomPan_ = {};
     zoomCentre_ = ZoomCentre(sizeMode_);
 }
+
+void CkadomirDlg::ApplyZoom(int repaint) {
+    if (EngineReady()) {
+        engineTable_.SetVideoZoom(&engine_, zoomCentre_.x, zoomCentre_.y, zoomPan_.x, zoomPan_.y, zoomScale_, repaint);
+    }
+}
+
+// In the zoom mode a click on the video magnifies it; the file panel makes
+// way for its zoom picture.
+void CkadomirDlg::SetZoomMode(int on) {
+    videoSurface_.zoomMode = on;
+    filePanel_.SetZoomMode(on != 0);
+    filePanel_.EnableControls(sizeMode_ != 2);
+    Invalidate();
+    if (!on) {
+        ResetZoom();
+        ApplyVideoZoom(engine_, 0, zoomCentre_.x, zoomCentre_.y, zoomPan_.x, zoomPan_.y, zoomScale_);
+    }
+}
+
+// The window keeps its layout: full screen is not offered.
+void CkadomirDlg::ToggleFullScreen(int) {}
+
+LRESULT CkadomirDlg::OnSize(const fw::Message& m) {
+    const LRESULT result = Default(m);
+    if (m.wParam == SIZE_RESTORED) {
+        ApplyZoom(0);
+    }
+    return result;
+}
+
+LRESULT CkadomirDlg::OnSizeButton(const fw::Message&) { return 0; }
 
 LRESULT CkadomirDlg::OnPaint(const fw::Message& m) {
     if (IsIconic(Handle())) {

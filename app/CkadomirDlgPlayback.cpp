@@ -1,47 +1,49 @@
-// Position, volume, the speed caption, stopping and the play button.
+// Position and seeking, volume, the speed caption, resuming, pausing and
+// stopping, and the play button.
 
 #include "app/CkadomirDlg.h"
-#include "app/MainButtons.h"
 #include "app/MainWindowIds.h"
+#include "app/core/PlaybackRules.h"
 #include "framework/DeviceContext.h"
 #include "framework/Format.h"
+#include "framework/MutexHold.h"
 #include "ui/core/UiTextTable.h"
 #include "ui/shared/IniFile.h"
 
-namespace {
-
-// The guard of "hMutexCache" on the UI thread.
-class LockHold {
-public:
-    explicit LockHold(HANDLE lock) : lock_(lock) {
-        if (lock_ != nullptr && WaitForSingleObject(lock_, INFINITE) == WAIT_FAILED) {
-            lock_ = nullptr;
-        }
+// Commands wait while a playing clip is in its last frames, so its end is
+// not raced; a paused or stopped clip is never near its end.
+BOOL CkadomirDlg::IsNearEnd() {
+    const uint32_t state = PlayState();
+    if (!EngineReady() || state == PlayState::kStopped || state == PlayState::kPaused) {
+        return FALSE;
     }
-    ~LockHold() {
-        if (lock_ != nullptr) {
-            ReleaseMutex(lock_);
-        }
-    }
-    LockHold(const LockHold&) = delete;
-    LockHold& operator=(const LockHold&) = delete;
+    const int position = engineTable_.GetCurrentFrame(&engine_);
+    const int64_t frameCount = engineTable_.GetFrameCount(&engine_);
+    return IsWithinEndMargin(position, frameCount, engine_.EngineSpeedIndex) ? TRUE : FALSE;
+}
 
-private:
-    HANDLE lock_;
-};
-
-}  // namespace
-
-BOOL CkadomirDlg::ShowFrameData(int frame) {
-    if (frame >= seekSlider_.maximum) {
-        frame = seekSlider_.maximum - 1;
+BOOL CkadomirDlg::SeekToFrame(int frame) {
+    const int margin = EngineReady() ? NearEndMargin(engine_.EngineSpeedIndex) : NearEndMargin(1);
+    const SeekTargets targets = SeekTargetsFor(frame, seekSlider_.minimum, seekSlider_.maximum, margin);
+    if (!EngineReady()) {
+        return 1;
     }
-    if (frame < seekSlider_.minimum) {
-        frame = seekSlider_.minimum;
+    switch (PlayState()) {
+    case PlayState::kStopped:
+    case PlayState::kPaused:
+        engineTable_.JumpToFrame(&engine_, targets.engine);
+        ShowFrameData(static_cast<int>(targets.shown));
+        break;
+    case PlayState::kPlaying:
+        engineTable_.Pause(&engine_);
+        engineTable_.SeekToFrame(&engine_, targets.engine);
+        ShowFrameData(static_cast<int>(targets.shown));
+        engineTable_.Play(&engine_);
+        break;
+    default:
+        break;
     }
-    pendingSeek_ = frame;
-    SetSeekPos(frame);
-    return TRUE;
+    return 1;
 }
 
 void CkadomirDlg::SetSeekPos(int frame) {
@@ -57,7 +59,21 @@ void CkadomirDlg::SetSeekPos(int frame) {
     }
 }
 
+// The panel's caption of a speed step; none at normal speed and at -1.
+std::wstring CkadomirDlg::SpeedCaption(int32_t speedIndex) {
+    constexpr std::pair<int32_t, int> kCaptions[] = {{-4, 64}, {-2, 63}, {2, 61}, {4, 62}};
+    for (const auto& [index, slot] : kCaptions) {
+        if (index == speedIndex) {
+            return UiText(slot);
+        }
+    }
+    return {};
+}
+
 BOOL CkadomirDlg::ShowSpeedText() {
+    if (infoPanel_ != nullptr) {
+        infoPanel_->speedText = EngineReady() ? SpeedCaption(engine_.EngineSpeedIndex) : std::wstring();
+    }
     const uint32_t state = PlayState();
     if (!EngineReady() || state == PlayState::kNone || state > PlayState::kPaused) {
         return TRUE;
@@ -78,16 +94,18 @@ void CkadomirDlg::SetVolume(int volume) {
 }
 
 void CkadomirDlg::SetPlayButtonState(BOOL playing) {
-    if (!fullScreen_) {
-        const SkinButtonSpec& face = playing ? kPauseFace : kPlayFace;
-        CSkinButton& button = mainButtons_[kButtonPlay];
-        if (button.Handle() != nullptr) {
-            toolTip_.UpdateTipText(button.Handle(), UiText(face.tooltipSlot));
-            button.ChangeBitmap(face.bitmap);
-            button.Redraw(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        }
-    }
+    ShowPlayFace(playing);
     UpdateControlStates();
+}
+
+BOOL CkadomirDlg::Resume() {
+    const uint32_t state = PlayState();
+    if (!EngineReady() || (state != PlayState::kStopped && state != PlayState::kPaused)) {
+        return 0;
+    }
+    const BOOL played = engineTable_.Play(&engine_);
+    mapBridge_.SetMapStatus(kMapStatusPlaying);
+    return played;
 }
 
 BOOL CkadomirDlg::StopPlayback() {
@@ -97,14 +115,26 @@ BOOL CkadomirDlg::StopPlayback() {
     }
     {
         // No loader copies a clip's path while the player stops.
-        const LockHold hold(clipListLock_.Get());
+        const fw::MutexHold hold(clipListLock_.Get());
         seekSlider_.enabled = 1;
         const BOOL stopped = engineTable_.Stop(&engine_);
         if (!stayOnLastFrame_) {
             SetPlayButtonState(!stopped);
         }
     }
+    mapBridge_.SetMapStatus(kMapStatusStopped);
     return 1;
+}
+
+BOOL CkadomirDlg::PausePlayback() {
+    if (!IsPlaying()) {
+        return 0;
+    }
+    seekSlider_.enabled = 1;
+    const BOOL paused = engineTable_.Pause(&engine_);
+    SetPlayButtonState(!paused);
+    mapBridge_.SetMapStatus(kMapStatusPaused);
+    return paused;
 }
 
 // Brings the video surface up to date: the engine redraws its frame, and

@@ -22,6 +22,8 @@ void CkadomirDlg::StartWorker(WorkerProcedure procedure) {
         button.Enable(false);
     }
     EnableAllControls(FALSE);
+    // The first button stops the job.
+    mainButtons_[kButtonStop].Enable(true);
     worker_ = std::make_unique<fw::WorkerThread>([this, procedure] { return procedure(*this); });
     if (!worker_->Created() || !worker_->Resume()) {
         // No job runs, so nothing would ever hand the controls back.
@@ -42,6 +44,30 @@ void CkadomirDlg::EndWorker() {
         fw::Prompts().ShowMessage(Handle(), UiText(kSlotFinished), UiText(kSlotFinishedCaption), MB_OK);
     }
     EnableAllControls(TRUE);
+}
+
+// The jobs themselves: the CSV export, deleting, joining and the snapshot
+// are not offered yet.
+LRESULT CkadomirDlg::OnExportCsv(const fw::Message&) { return 0; }
+LRESULT CkadomirDlg::OnDeleteClips(const fw::Message&) { return 0; }
+LRESULT CkadomirDlg::OnJoinClips(const fw::Message&) { return 0; }
+LRESULT CkadomirDlg::OnSnapshot(const fw::Message&) { return 0; }
+
+// A job's last word: it is reaped and the controls come back.
+LRESULT CkadomirDlg::OnWorkerDone(const fw::Message&) {
+    EndWorker();
+    progressBar_.Show(SW_HIDE);
+    UpdateControlStates();
+    return 0;
+}
+
+LRESULT CkadomirDlg::OnWorkerProgress(const fw::Message& m) {
+    const auto done = static_cast<long long>(m.wParam);
+    const auto total = static_cast<long long>(m.lParam);
+    progressBar_.position = total > 0 ? static_cast<int>(done * 100 / total) : 100;
+    progressBar_.Show(SW_SHOW);
+    progressBar_.Redraw(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return 0;
 }
 
 void CkadomirDlg::EnableAllControls(BOOL enable) {

@@ -16,6 +16,26 @@ constexpr UINT kCommandClose = 14;
 constexpr UINT kCommandMinimize = 15;
 constexpr UINT kCommandSizeMode = 16;
 
+// Commands of the main buttons and the video context menu.
+constexpr UINT kCommandStop = 38000;
+constexpr UINT kCommandPrevious = 38001;
+constexpr UINT kCommandPlayPause = 38002;
+constexpr UINT kCommandSlower = 38003;
+constexpr UINT kCommandFaster = 38004;
+constexpr UINT kCommandNext = 38005;
+constexpr UINT kCommandSnapshot = 38006;
+constexpr UINT kCommandJoin = 38007;
+constexpr UINT kCommandZoom = 38008;
+constexpr UINT kCommandOpenSource = 38009;
+constexpr UINT kCommandDelete = 38010;
+constexpr UINT kCommandSettings = 38011;
+constexpr UINT kCommandCsv = 38012;
+constexpr UINT kCommandVehicleInfo = 38013;
+constexpr UINT kCommandAspect = 38200;
+// The kind filter buttons; the range has one id more than buttons.
+constexpr UINT kCommandKindFilterFirst = 38700;
+constexpr UINT kCommandKindFilterLast = 38705;
+
 // Panels and windows made from templates.
 constexpr int kSettingsTemplate = 175;
 // The G-sensor graph's scale fills its left 50 pixels.
@@ -42,6 +62,11 @@ constexpr wchar_t kAspectKey[] = L"ASPECT";
 constexpr wchar_t kVolumeKey[] = L"VOLUME";
 constexpr wchar_t kDecodeSection[] = L"DECODE";
 constexpr wchar_t kHardwareKey[] = L"HW";
+
+// Play states handed to the map page.
+constexpr int kMapStatusPlaying = 0;
+constexpr int kMapStatusPaused = 1;
+constexpr int kMapStatusStopped = 2;
 
 // Caption of the boxes that report failures.
 constexpr wchar_t kErrorCaption[] = L"ERROR";

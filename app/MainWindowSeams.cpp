@@ -3,6 +3,7 @@
 #include "app/MainWindowIds.h"
 #include "app/PanelStandIn.h"
 #include "app/WebViewRuntime.h"
+#include "browser/CSourceOpenDlg.h"
 #include "map/CGoogleMapDlg.h"
 #include "map/CGoogleMapDlg2.h"
 
@@ -28,5 +29,12 @@ MainWindowSeams ProductSeams() {
     };
     seams.webViewRuntimeInstalled = IsWebViewRuntimeInstalled;
     seams.timers = std::make_shared<WindowTimers>();
+    seams.chooseSource = [](HWND owner) -> std::optional<ChosenSource> {
+        CSourceOpenDlg dialog;
+        if (dialog.DoModal(owner) != IDOK) {
+            return std::nullopt;
+        }
+        return ChosenSource{dialog.Kind(), dialog.ChosenPath()};
+    };
     return seams;
 }

@@ -2,11 +2,15 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "PlayerEngine.h"
 #include "app/WindowTimers.h"
+#include "browser/core/FilePanelCore.h"
 #include "framework/Dialog.h"
 #include "map/IHostWebViewFuncs.h"
+#include "map/CInetConnectionAsync.h"
 #include "map/IMapWindow.h"
 #include "map/OnlineSettings.h"
 
@@ -24,6 +28,12 @@ struct MapWindowFactory {
     std::function<std::unique_ptr<IMapWindow>(IHostWebViewFuncs& bridge)> browserControl;
 };
 
+// The source the user chose in the source dialog.
+struct ChosenSource {
+    SourceKind kind = kSourceNone;
+    std::wstring path;
+};
+
 struct MainWindowSeams {
     std::function<void(PlayerEngineTable&)> fillEngineTable;
     PanelFactory settingsDialog;
@@ -31,6 +41,11 @@ struct MainWindowSeams {
     std::function<bool()> webViewRuntimeInstalled;
     OnlineSettings online;
     std::shared_ptr<WindowTimers> timers;
+    // The update check's procedure, started once the map page first reports
+    // ready; empty for the program's own check.
+    CInetConnectionAsync::UpdateCheckProc updateCheck;
+    // The source dialog; nothing when the user cancelled it.
+    std::function<std::optional<ChosenSource>(HWND owner)> chooseSource;
 };
 
 MainWindowSeams ProductSeams();

@@ -108,6 +108,7 @@ void CFileListCtrl::DrawItem(const DRAWITEMSTRUCT& item) {
     drawing_ = true;
     const HDC dc = item.hDC;
     SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kRowText);
     SetColumnWidth(0, clientWidth - kKindColumnReserve);
     const HWND headerWindow = GetHeader();
     if (headerWindow == nullptr || Header_GetItemCount(headerWindow) <= 0) {

@@ -76,7 +76,9 @@ public:
 
     // Fields the main window reads and writes.
     CFileListCtrl& List() { return list_; }
+    const CFileListCtrl& List() const { return list_; }
     CFolderTreeCtrl& Tree() { return tree_; }
+    const CFolderTreeCtrl& Tree() const { return tree_; }
     CMovieResource& Resource() { return resource_; }
     SourceKind GetSourceKind() const { return core_.sourceKind; }
     const std::wstring& SourcePath() const { return core_.sourcePath; }

@@ -3,17 +3,19 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "EngineLock.h"
+#include "VideoZoom.h"
 #include "format/DataRecords.h"
+#include "player/PlaybackBackend.h"
 #include "reader/MappedMovieFile.h"
 
 // The platform's window and font handles, declared the way its headers
 // declare them, so this block stays free of those headers.
 struct HWND__;
 struct HFONT__;
-class CPlayer;
 
 // Play states of EnginePlayState.
 namespace PlayState {
@@ -23,22 +25,34 @@ constexpr uint32_t kPlaying = 2;
 constexpr uint32_t kPaused = 3;
 }  // namespace PlayState
 
-// The playback back-end. Only what the engine reads so far is here; the
-// DirectShow interfaces and the overlay surfaces join it with playback.
-struct PlaybackBackend {
-    CPlayer* player = nullptr;  // the Media Foundation player; null when none plays
-};
-
 // The movie engine's one context block. The engine is a module of free
 // functions over it; the rest of the program reaches playback through
 // PlayerEngineTable and always passes the one block, ThePlayerEngine().
 struct PlayerEngine {
+    PlayerEngine() = default;
+    ~PlayerEngine();
+    PlayerEngine(const PlayerEngine&) = delete;
+    PlayerEngine& operator=(const PlayerEngine&) = delete;
+
+    uint32_t volume = 0;             // 0..65535, as last set
     HWND__* videoWindow = nullptr;
     float frameDuration = 0.0f;      // ms per frame, the unit of every frame number
+    uint32_t displayMode = 0;
     uint32_t flag52 = 0;             // stored, never read
     uint32_t hardwareDecoding = 0;   // stored; playback does not consult it
     uint32_t reversePlayable = 0;    // 1 when the opened movie can play backwards
     int32_t EngineSpeedIndex = 1;    // -4, -2, -1, 1 (normal), 2, 4
+
+    // Where the video goes: the zoom around a centre point, the pan added
+    // to the zoomed rectangle's edges, and whether the aspect ratio is kept.
+    uint32_t keepAspect = 0;         // 1 letter-boxes the video, 0 stretches it
+    int32_t zoomCentreX = 0;
+    int32_t zoomCentreY = 0;
+    float zoomScale = 1.0f;
+    ZoomRect placedVideoRect;        // where the last zoomed placement put the video
+    int32_t zoomPanX = 0;
+    int32_t zoomPanY = 0;
+
     std::atomic<uint32_t> EnginePlayState{PlayState::kNone};
     int64_t currentFrame = 0;
     // Set by the main window only when Init succeeded; every caller of the
@@ -59,12 +73,23 @@ struct PlayerEngine {
     MappedMovieFile LoadedClipReader;  // where the current clip's data is loaded
     MappedMovieFile PreloadReader;     // filled in the background
 
-    PlaybackBackend EnginePlaybackBackend;
+    // What plays the open movie; null while none is open.
+    std::unique_ptr<PlaybackBackend> EnginePlaybackBackend;
+
+    // Frame stepping: a thread that posts one tick per second to the ticker
+    // window until the counter reaches the limit.
+    std::atomic<uint32_t> tickerRunning{0};
+    std::thread tickerThread;
+    std::atomic<int32_t> tickerLimit{0};
+    std::atomic<int32_t> tickerCounter{0};
+    HWND__* tickerWindow = nullptr;
 
     // GPS samples of the current group of recordings, for the map.
     std::unique_ptr<std::vector<GpsRecord>> EngineGroupTrack;
 
-    bool HasMediaFoundationPlayer() const { return EnginePlaybackBackend.player != nullptr; }
+    bool HasMediaFoundationPlayer() const {
+        return EnginePlaybackBackend != nullptr && EnginePlaybackBackend->IsMediaFoundation();
+    }
 
     // Takes down whatever an earlier set-up left and returns every field to
     // its start value, so Init starts from a clean block.
@@ -107,6 +132,14 @@ struct PlayerEngine {
     static int32_t SaveSnapshot(PlayerEngine* engine, const wchar_t* path);
     static int32_t RepaintVideo(PlayerEngine* engine);
     static int32_t RedrawZoom(PlayerEngine* engine);
+
+    // Steps of the entries above.
+    // Works out the frame duration of the movie at path; 1 when it could.
+    static int32_t DetectFrameDuration(PlayerEngine* engine, const wchar_t* path);
+    // The picture's own size; 0 when it is not known yet (either side 0).
+    static int32_t QueryNativeVideoSize(PlayerEngine* engine, int32_t* width, int32_t* height);
+    // Shrinks rect to the video's aspect ratio within the video window.
+    static int32_t FitVideoRect(PlayerEngine* engine, ZoomRect* rect);
 };
 
 PlayerEngine& ThePlayerEngine();

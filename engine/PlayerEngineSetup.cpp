@@ -1,6 +1,6 @@
 // Setting the engine up and taking it down, and the recorder-file test.
 
-#include "PlayerEngine.h"
+#include "PlayerEngineSteps.h"
 #include "format/RecorderFile.h"
 #include "platform/OverlayFont.h"
 
@@ -16,20 +16,36 @@ PlayerEngine& ThePlayerEngine() {
     return engine;
 }
 
+PlayerEngine::~PlayerEngine() {
+    StopPositionTicker(*this);
+    EnginePlaybackBackend.reset();
+}
+
 void PlayerEngine::Reset(PlayerEngine* engine) {
     Uninit(engine);
+    engine->volume = 0;
     engine->videoWindow = nullptr;
     engine->frameDuration = 0.0f;
+    engine->displayMode = 0;
     engine->flag52 = 0;
     engine->hardwareDecoding = 0;
     engine->reversePlayable = 0;
     engine->EngineSpeedIndex = 1;
+    engine->keepAspect = 0;
+    engine->zoomCentreX = 0;
+    engine->zoomCentreY = 0;
+    engine->zoomScale = 1.0f;
+    engine->placedVideoRect = ZoomRect{};
+    engine->zoomPanX = 0;
+    engine->zoomPanY = 0;
     engine->EnginePlayState = PlayState::kNone;
     engine->currentFrame = 0;
     engine->PlayerEngineReady = 0;
     engine->clipDataLoaded = 0;
     engine->codecHintText = nullptr;
-    engine->EnginePlaybackBackend = PlaybackBackend{};
+    engine->tickerLimit = 0;
+    engine->tickerCounter = 0;
+    engine->tickerWindow = nullptr;
 }
 
 int32_t PlayerEngine::Init(PlayerEngine* engine, HWND__* videoWindow, const wchar_t* faceName) {
@@ -41,7 +57,7 @@ int32_t PlayerEngine::Init(PlayerEngine* engine, HWND__* videoWindow, const wcha
     engine->videoWindow = videoWindow;
     engine->EngineSpeedIndex = 1;
     engine->EnginePlayState = PlayState::kNone;
-    engine->EnginePlaybackBackend.player = nullptr;
+    ReleasePlaybackBackend(*engine);
     engine->EngineGroupTrack.reset();
     engine->currentFrame = 0;
     engine->overlayFont = CreateOverlayFont(videoWindow, faceName);
@@ -55,6 +71,7 @@ int32_t PlayerEngine::Init(PlayerEngine* engine, HWND__* videoWindow, const wcha
 }
 
 int32_t PlayerEngine::Uninit(PlayerEngine* engine) {
+    StopPositionTicker(*engine);
     // A running pre-load gives up at its next box step.
     engine->PreloadReader.cancelFlag = 1;
     WaitForRelease(engine->cacheLock);
@@ -62,6 +79,8 @@ int32_t PlayerEngine::Uninit(PlayerEngine* engine) {
 
     {
         EngineLockGuard hold(engine->fileLock);
+        // A movie still open is closed, so no player outlives the engine.
+        ReleasePlaybackBackend(*engine);
         engine->EngineGroupTrack.reset();
         DeleteOverlayFont(engine->overlayFont);
         engine->overlayFont = nullptr;

@@ -18,8 +18,6 @@ float PlayerEngine::GetFrameDuration(PlayerEngine* engine) { return engine->fram
 
 int64_t PlayerEngine::GetTotalFrames(PlayerEngine* engine) { return GetFrameCount(engine); }
 
-int32_t PlayerEngine::JumpToFrame(PlayerEngine* engine, int64_t frame) { return SeekToFrame(engine, frame); }
-
 void FillPlayerEngineTable(PlayerEngineTable& t) {
     t.Init = PlayerEngine::Init;
     t.Uninit = PlayerEngine::Uninit;

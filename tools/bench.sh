@@ -14,7 +14,8 @@ done
 # The folder scan's Windows side and the panels' redraw under Wine, when the
 # Windows build exists (tools/build.sh makes it); the panels need a display.
 if [ -z "${*:-}" ] && [ -x build/windows/wine-exec ]; then
-    cmake --build build/windows -j "$(nproc)" --target folder_scan_timing presenter_playback_timing panel_redraw_timing
+    cmake --build build/windows -j "$(nproc)" --target folder_scan_timing presenter_playback_timing \
+        engine_playback_timing panel_redraw_timing
     echo "folder scan under Wine:"
     build/windows/wine-exec build/windows/tests/folder_scan_timing.exe
     echo "sensor panels under Wine:"
@@ -35,4 +36,21 @@ if [ -z "${*:-}" ] && [ -x build/windows/wine-exec ]; then
     build/windows/wine-exec --stop-server
     xvfb-run -a -s "-screen 0 1280x1024x24" \
         build/windows/wine-exec build/windows/tests/presenter_playback_timing.exe "Z:$PWD/$movie" 1280 720 900
+
+    # The same movie opened and played through the engine's entry table, as
+    # the main window does: the time to the first frame shown, and the
+    # frames presented of those due.
+    echo "playback through the engine under Wine:"
+    build/windows/wine-exec --stop-server
+    xvfb-run -a -s "-screen 0 1280x1024x24" \
+        build/windows/wine-exec build/windows/tests/engine_playback_timing.exe "Z:$PWD/$movie" 1280 720 900
+
+    # The main window's playback through the real engine, on a virtual
+    # display, over the standard recordings.
+    cmake --build build/windows -j "$(nproc)" --target main_window_timing
+    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build/windows -R '^make_recordings$' >/dev/null
+    echo "main window playback under Wine:"
+    build/windows/wine-exec --stop-server
+    OSTRILEX_RECORDINGS="Z:$PWD/build/windows/recordings" xvfb-run -a -s "-screen 0 1280x1024x24" \
+        build/windows/wine-exec build/windows/tests/app/main_window_timing.exe
 fi

@@ -53,4 +53,7 @@ constexpr uint32_t kRowEvent = 0xCCFFFF;
 constexpr uint32_t kRowCurrentPlain = 0xB2B2B2;
 constexpr uint32_t kRowCurrentEvent = 0x8EB2B2;
 constexpr uint32_t kRowFrame = 0x888888;
+// The names are drawn in black on every row tint, whatever the control
+// chose for a selected row.
+constexpr uint32_t kRowText = 0x000000;
 uint32_t RowBackgroundColour(UiStringView name, bool current);

@@ -78,17 +78,18 @@ TEST_F(MainWindowFileList, PlacesThePanelBesideTheVideoUnderTheMap) {
     EXPECT_EQ(ChildRect(38700).left, 662 + 163);
 }
 
-TEST_F(MainWindowFileList, ListedRecordingsEnableTheButtonsOfAStoppedClip) {
+TEST_F(MainWindowFileList, TheFirstRecordingIsChosenAtStartAndItsOpeningArmed) {
     CopyRecordings(samples.Path());
     WriteSetting(L"SOURCE", L"FOLDER", samples.Path().c_str());
     Start();
     ASSERT_EQ(Rows(), 4);
-    // Nothing is open yet: no play, stop, speed, snapshot or zoom; the
-    // folder can be stepped through, opened anew, cleaned up.
-    for (int i = 0; i < 14; ++i) {
-        const bool expected = i == 1 || i == 5 || i == 9 || i == 10 || i == 11 || i == 13;
-        EXPECT_EQ(IsWindowEnabled(Child(38000 + i)) != FALSE, expected) << "button " << i;
-    }
+    EXPECT_EQ(Access::CurrentClip(*dialog), 0);
+    EXPECT_TRUE(Armed(101));
+    EXPECT_TRUE(Armed(102));
+    EXPECT_EQ(Access::Busy(*dialog), 1);
+    // Nothing comes before the first recording.
+    EXPECT_FALSE(IsWindowEnabled(Child(38001)));
+    EXPECT_TRUE(IsWindowEnabled(Child(38005)));
 }
 
 TEST_F(MainWindowFileList, ASingleFileSourceListsItsRecordingAndCannotDelete) {

@@ -103,6 +103,30 @@ TEST_F(RecordingListWindow, RowsPaintFromTheCurrentIndexWithTheEventTint) {
     ReleaseDC(list.Handle(), dc);
 }
 
+TEST_F(RecordingListWindow, ASelectedEventRowThatIsNotCurrentKeepsItsNameReadable) {
+    list.allRecords = Records({L"2401020304_A001.MOV", L"2401020312_G002.MOV"});
+    list.ApplyKindFilter();
+    list.currentIndex = 0;
+    // As a click leaves it: focused, with the clicked row selected.
+    SetForegroundWindow(host.Handle());
+    SetFocus(list.Handle());
+    list.SelectOnlyRow(1);
+    RedrawWindow(list.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT row{};
+    list.GetItemRect(1, row, LVIR_BOUNDS);
+    HDC dc = GetDC(list.Handle());
+    int dark = 0;
+    for (int y = row.top + 1; y < row.bottom - 1; ++y) {
+        for (int x = row.left + 1; x < row.left + 120; ++x) {
+            const COLORREF pixel = GetPixel(dc, x, y);
+            dark += GetRValue(pixel) < 0x60 && GetGValue(pixel) < 0x60 && GetBValue(pixel) < 0x60 ? 1 : 0;
+        }
+    }
+    ReleaseDC(list.Handle(), dc);
+    // The name is drawn dark on the light event tint.
+    EXPECT_GT(dark, 20);
+}
+
 TEST_F(RecordingListWindow, ADoubleClickPostsOneMessageToTheParent) {
     list.allRecords = Records({L"2401020304_A001.MOV"});
     list.ApplyKindFilter();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "FakePlaybackBackend.h"
 #include "PlaybackSpeed.h"
 #include "PlayerEngine.h"
 #include "VideoZoom.h"
@@ -37,11 +38,10 @@ protected:
         engine_.EnginePlayState = PlayState::kPlaying;
     }
     void UsePlayer(bool present) {
-        engine_.EnginePlaybackBackend.player = present ? reinterpret_cast<CPlayer*>(&stand_in_) : nullptr;
+        engine_.EnginePlaybackBackend = present ? std::make_unique<FakePlaybackBackend>() : nullptr;
     }
 
     PlayerEngine engine_;
-    int stand_in_ = 0;
 };
 
 TEST_F(PlaybackSpeedTest, EveryCellOfTheTable) {

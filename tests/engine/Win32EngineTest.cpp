@@ -3,22 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "PlayerEngine.h"
+#include "ProcessCounts.h"
 #include "ReaderTestSupport.h"
 #include "TestRecordings.h"
 #include "reader/ReaderView.h"
 
 namespace {
-
-// Open kernel handles, found by asking the system about every handle value
-// a small process can have (the counting calls answer 0 under Wine).
-DWORD CountOpenHandles() {
-    DWORD open = 0;
-    for (uintptr_t value = 4; value < 0x4000; value += 4) {
-        DWORD flags = 0;
-        if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++open;
-    }
-    return open;
-}
 
 bool IsLiveGdiObject(HGDIOBJ object) { return GetObjectType(object) != 0; }
 

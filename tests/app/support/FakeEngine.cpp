@@ -1,6 +1,12 @@
 #include "FakeEngine.h"
 
+#include <windows.h>
+
 #include <algorithm>
+
+#include "ClipDataPreload.h"
+#include "app/MainWindowMessages.h"
+#include "format/FrameRecordIndex.h"
 
 namespace testing_support {
 
@@ -8,16 +14,26 @@ namespace {
 
 FakeEngine& Fake() { return FakeEngine::Instance(); }
 
+// The file name of a path, for the log.
+std::string NameOf(const wchar_t* path) {
+    const std::wstring text = path != nullptr ? path : L"";
+    const std::wstring name = text.substr(text.find_last_of(L'\\') + 1);
+    return std::string(name.begin(), name.end());
+}
+
+// The real set-up gives the pre-load and the readers their locks.
 int32_t Init(PlayerEngine* engine, HWND__* window, const wchar_t* face) {
     Fake().Log("Init");
     Fake().initWindow = window;
     Fake().initFace = face != nullptr ? face : L"";
+    PlayerEngine::Init(engine, window, face);
     engine->EnginePlayState = PlayState::kNone;
     return Fake().initResult;
 }
 
 int32_t Uninit(PlayerEngine* engine) {
     Fake().Log("Uninit");
+    PlayerEngine::Uninit(engine);
     engine->EnginePlayState = PlayState::kNone;
     return 1;
 }
@@ -27,9 +43,17 @@ int32_t IsRecorderFile(PlayerEngine* engine, const wchar_t* path) {
     return PlayerEngine::IsRecorderFile(engine, path);
 }
 
-int32_t OpenMovie(PlayerEngine* engine, const wchar_t*) {
-    Fake().Log("OpenMovie");
+// Answers as the DirectShow path does: the ready report is posted to the
+// video surface before the entry returns.
+int32_t OpenMovie(PlayerEngine* engine, const wchar_t* path) {
+    Fake().Log("OpenMovie " + NameOf(path));
+    if (!Fake().openResult) {
+        return 0;
+    }
     engine->EnginePlayState = PlayState::kStopped;
+    if (Fake().postReady) {
+        PostMessageW(engine->videoWindow, WM_PLAYER_READY, 0, 0);
+    }
     return 1;
 }
 
@@ -39,9 +63,14 @@ int32_t CloseMovie(PlayerEngine* engine) {
     return 1;
 }
 
-int32_t LoadClipData(PlayerEngine*, const wchar_t*) {
-    Fake().Log("LoadClipData");
-    return 1;
+// The real take-over of the pre-loaded records, or a parse of its own.
+int32_t LoadClipData(PlayerEngine* engine, const wchar_t* path) {
+    Fake().Log("LoadClipData " + NameOf(path));
+    if (!OpenClipIntoLoadedReader(engine, path)) {
+        return 0;
+    }
+    ClipRecords* records = engine->LoadedClipReader.Records();
+    return records != nullptr && BuildFrameRecordIndex(*records, Fake().frameCount, Fake().frameDuration) ? 1 : 0;
 }
 
 int32_t UnloadClipData(PlayerEngine*) {
@@ -66,10 +95,7 @@ int32_t SeekWhilePlaying(PlayerEngine*, int32_t frame) {
     return 1;
 }
 
-int32_t GetCurrentFrame(PlayerEngine*) {
-    Fake().Log("GetCurrentFrame");
-    return 0;
-}
+int32_t GetCurrentFrame(PlayerEngine*) { return Fake().currentFrame; }
 
 int32_t SeekToFrame(PlayerEngine*, int64_t frame) {
     Fake().Log("SeekToFrame " + std::to_string(frame));
@@ -104,23 +130,22 @@ int32_t SetFrameStepMode(PlayerEngine*, int32_t) {
     return 1;
 }
 
-int32_t SetKeepAspect(PlayerEngine*, int32_t keep) {
+int32_t SetKeepAspect(PlayerEngine* engine, int32_t keep) {
     Fake().Log("SetKeepAspect " + std::to_string(keep));
+    engine->keepAspect = static_cast<uint32_t>(keep);
     return 1;
 }
 
-int64_t GetFrameCount(PlayerEngine*) {
-    Fake().Log("GetFrameCount");
-    return 0;
-}
+int64_t GetFrameCount(PlayerEngine*) { return Fake().frameCount; }
 
 int64_t Zero64(PlayerEngine*) { return 0; }
 
-float GetFrameDuration(PlayerEngine*) { return 0.0f; }
+float GetFrameDuration(PlayerEngine*) { return Fake().frameDuration; }
 
-int32_t GetVideoSize(PlayerEngine*, int32_t*, int32_t*) {
-    Fake().Log("GetVideoSize");
-    return 0;
+int32_t GetVideoSize(PlayerEngine*, int32_t* width, int32_t* height) {
+    *width = Fake().videoWidth;
+    *height = Fake().videoHeight;
+    return Fake().videoHeight > 0 ? 1 : 0;
 }
 
 int32_t SetVolume(PlayerEngine*, uint32_t volume) {
@@ -138,8 +163,10 @@ int32_t SetDisplayMode(PlayerEngine*, uint32_t) {
     return 1;
 }
 
-int32_t SetVideoZoom(PlayerEngine*, int32_t, int32_t, int32_t, int32_t, float, int32_t) {
-    Fake().Log("SetVideoZoom");
+int32_t SetVideoZoom(PlayerEngine*, int32_t x, int32_t y, int32_t panX, int32_t panY, float scale, int32_t repaint) {
+    char line[96];
+    snprintf(line, sizeof line, "SetVideoZoom %d %d %d %d %.1f %d", x, y, panX, panY, scale, repaint);
+    Fake().Log(line);
     return 1;
 }
 
@@ -207,6 +234,13 @@ void FakeEngine::Reset() {
     initResult = 1;
     initWindow = nullptr;
     initFace.clear();
+    openResult = 1;
+    postReady = true;
+    frameCount = 300;
+    currentFrame = 0;
+    frameDuration = 33.3667f;
+    videoWidth = 0;
+    videoHeight = 0;
 }
 
 void FakeEngine::Log(const std::string& line) {
@@ -227,5 +261,13 @@ std::vector<std::string> FakeEngine::CallsFrom(const std::string& prefix) const 
 }
 
 bool FakeEngine::Called(const std::string& prefix) const { return !CallsFrom(prefix).empty(); }
+
+std::vector<std::string> FakeEngine::Lines(const std::string& prefix) const {
+    std::vector<std::string> lines;
+    for (const std::string& call : Calls()) {
+        if (call.rfind(prefix, 0) == 0) lines.push_back(call);
+    }
+    return lines;
+}
 
 }  // namespace testing_support

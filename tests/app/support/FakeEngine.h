@@ -9,11 +9,12 @@
 
 namespace testing_support {
 
-// The engine's entry table for window tests: every call is logged as a
-// line ("Init", "SetVolume 65535", ...) and answers from a script; the
-// play state is kept in the engine block the window reads. Entries are
-// plain functions, so the fake is one object for the whole test program;
-// Reset() before each test.
+// The engine's entry table for window tests: every command is logged as a
+// line ("Init", "SetVolume 65535", "OpenMovie X.MOV" ...) and answers from
+// a script; the play state is kept in the engine block the window reads.
+// Loading a clip's data is the engine's real pre-load take-over and parse.
+// Entries are plain functions, so the fake is one object for the whole test
+// program; Reset() before each test.
 class FakeEngine {
 public:
     static FakeEngine& Instance();
@@ -26,10 +27,22 @@ public:
     // The calls from the first one that starts with `prefix` on.
     std::vector<std::string> CallsFrom(const std::string& prefix) const;
     bool Called(const std::string& prefix) const;
+    // The lines that start with `prefix`, in order.
+    std::vector<std::string> Lines(const std::string& prefix) const;
 
     int32_t initResult = 1;
     HWND__* initWindow = nullptr;
     std::wstring initFace;
+    // Opening: its result, and whether the ready report follows it.
+    int32_t openResult = 1;
+    bool postReady = true;
+    // The open clip, as the engine would measure it: 10 s at 29.97 frames
+    // a second unless a test says otherwise.
+    int64_t frameCount = 300;
+    int32_t currentFrame = 0;
+    float frameDuration = 33.3667f;
+    int32_t videoWidth = 0;
+    int32_t videoHeight = 0;
 
 private:
     mutable std::mutex mutex_;

@@ -2,22 +2,26 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "CkadomirDlgTestAccess.h"
 #include "KnownBoxTypes.h"
+#include "TestRecordings.h"
 #include "support/MapWindowStandIn.h"
+#include "support/MessagePump.h"
 #include "support/TestGdiplus.h"
 #include "ui/shared/UiFonts.h"
 
 namespace testing_support {
 
-void LoggedTimers::Start(HWND window, UINT_PTR id, UINT milliseconds) {
+void LoggedTimers::Start(HWND, UINT_PTR id, UINT milliseconds) {
     FakeEngine::Instance().Log("StartTimer " + std::to_string(id) + " " + std::to_string(milliseconds));
-    WindowTimers::Start(window, id, milliseconds);
+    armed_.insert(id);
 }
 
-void LoggedTimers::Stop(HWND window, UINT_PTR id) {
+void LoggedTimers::Stop(HWND, UINT_PTR id) {
     FakeEngine::Instance().Log("StopTimer " + std::to_string(id));
-    WindowTimers::Stop(window, id);
+    armed_.erase(id);
 }
 
 bool PumpUntilQuit(HWND dialog, DWORD timeoutMs) {
@@ -67,7 +71,8 @@ void MainWindowTest::TearDown() {
 MainWindowSeams MainWindowTest::Seams() {
     MainWindowSeams seams = ProductSeams();
     seams.fillEngineTable = FakeEngine::Fill;
-    seams.timers = std::make_shared<LoggedTimers>();
+    timers_ = std::make_shared<LoggedTimers>();
+    seams.timers = timers_;
     seams.webViewRuntimeInstalled = [] { return false; };
     seams.mapWindows.webView = [this](IHostWebViewFuncs& bridge) -> std::unique_ptr<IWebViewMapWindow> {
         mapWindowKinds.push_back(true);
@@ -92,6 +97,25 @@ void MainWindowTest::Start(MainWindowSeams seams) {
     ASSERT_TRUE(dialog->CreateModeless(nullptr));
     dialog->Show(SW_SHOW);
     UpdateWindow(Window());
+}
+
+void MainWindowTest::UseSourceFolder(const std::wstring& folder, std::initializer_list<const char*> recordings) {
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (const char* name : recordings) {
+        const std::wstring target = folder + L"\\" + std::wstring(name, name + strlen(name));
+        ASSERT_TRUE(CopyFileW(TestRecordingPath(name).wstring().c_str(), target.c_str(), FALSE)) << name;
+    }
+    WriteSetting(L"SOURCE", L"SELECT", L"FOLDER");
+    WriteSetting(L"SOURCE", L"FOLDER", folder.c_str());
+}
+
+bool MainWindowTest::OpenChosenClip() {
+    Fire(101);
+    return PumpUntil([this] { return CkadomirDlgTestAccess::ClipOpen(*dialog) != 0; }, 10000);
+}
+
+void MainWindowTest::ClickRow(int row) const {
+    ListView_SetItemState(Child(1001), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 bool MainWindowTest::CloseFromSystemMenu() {

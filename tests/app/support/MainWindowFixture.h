@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,12 +15,17 @@
 
 namespace testing_support {
 
-// Timers that run as usual and are also logged, in the fake engine's log,
-// so their order against the engine's calls shows.
+// Timers that are only logged, in the fake engine's log, so their order
+// against the engine's calls shows; none of them fires by itself. A test
+// fires one by sending WM_TIMER (Fire).
 class LoggedTimers : public WindowTimers {
 public:
     void Start(HWND window, UINT_PTR id, UINT milliseconds) override;
     void Stop(HWND window, UINT_PTR id) override;
+    bool Armed(UINT_PTR id) const { return armed_.count(id) != 0; }
+
+private:
+    std::set<UINT_PTR> armed_;
 };
 
 // Dispatches this thread's messages, through the dialog manager for
@@ -43,6 +49,22 @@ protected:
     // loop to end.
     bool CloseFromSystemMenu();
 
+    // A folder of standard recordings that the settings name as the source,
+    // so the window lists it at start; Samples() is one in the working folder.
+    void UseSourceFolder(const std::wstring& folder, std::initializer_list<const char*> recordings);
+    std::wstring Samples() const { return folder.File(L"samples"); }
+    void Fire(UINT_PTR timer) const { SendMessageW(Window(), WM_TIMER, timer, 0); }
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageW(Window(), message, wParam, lParam);
+    }
+    void Command(UINT id) const { Send(WM_COMMAND, id); }
+    void PostToVideo(UINT message) const { PostMessageW(Child(1000), message, 0, 0); }
+    bool Armed(UINT_PTR timer) const { return timers_->Armed(timer); }
+    // Fires the deferred opening and waits for the clip's data to arrive.
+    bool OpenChosenClip();
+    // Selects a row of the recording list as a click does.
+    void ClickRow(int row) const;
+
     HWND Window() const { return dialog->Handle(); }
     HWND Child(int id) const { return GetDlgItem(Window(), id); }
     // A child's rectangle in the main window's client coordinates.
@@ -53,6 +75,7 @@ protected:
     void WriteSetting(const wchar_t* section, const wchar_t* key, const wchar_t* value) const;
 
     FakeEngine& engine = FakeEngine::Instance();
+    PlayerEngine& block = ThePlayerEngine();
     TempFolder folder;
     ScriptedPrompts prompts;
     std::vector<bool> mapWindowKinds;  // what the map factory was asked for
@@ -62,6 +85,7 @@ protected:
 private:
     std::unique_ptr<CurrentDirectory> currentDirectory_;
     std::unique_ptr<fw::ScopedPrompts> scopedPrompts_;
+    std::shared_ptr<LoggedTimers> timers_;
     bool closed_ = false;
 };
 

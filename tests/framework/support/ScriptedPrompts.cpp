@@ -74,6 +74,16 @@ std::vector<std::wstring> ScriptedPrompts::LastMenu() const {
     return lastMenu_;
 }
 
+std::vector<UINT> ScriptedPrompts::LastMenuIds() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return lastMenuIds_;
+}
+
+size_t ScriptedPrompts::MenusTracked() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return menusTracked_;
+}
+
 int ScriptedPrompts::ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) {
     std::lock_guard<std::mutex> lock(mutex_);
     messages_.push_back({owner, text, caption, type});
@@ -94,9 +104,13 @@ std::optional<std::wstring> ScriptedPrompts::ChooseFile(HWND, const fw::FileRequ
 
 BOOL ScriptedPrompts::TrackMenu(HMENU menu, UINT, POINT, HWND owner) {
     std::lock_guard<std::mutex> lock(mutex_);
+    ++menusTracked_;
     lastMenu_.clear();
+    lastMenuIds_.clear();
     for (int position = 0; position < GetMenuItemCount(menu); ++position) {
         lastMenu_.push_back(DescribeItem(menu, position));
+        const UINT id = GetMenuItemID(menu, position);
+        lastMenuIds_.push_back(id == static_cast<UINT>(-1) ? 0 : id);
     }
     const UINT command = Next(menuCommands_, 0u);
     if (command != 0) {

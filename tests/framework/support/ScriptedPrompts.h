@@ -38,6 +38,9 @@ public:
     // Texts of the last tracked menu's items, by position; "-" for a
     // separator, "(grey)" appended to a greyed item.
     std::vector<std::wstring> LastMenu() const;
+    // The command ids of the last tracked menu's items; 0 for a separator.
+    std::vector<UINT> LastMenuIds() const;
+    size_t MenusTracked() const;
 
     int ShowMessage(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) override;
     fw::FolderChoice ChooseFolder(HWND owner, const std::wstring& title, const std::wstring& startFolder) override;
@@ -54,6 +57,8 @@ private:
     std::vector<FolderRequest> folderRequests_;
     std::vector<fw::FileRequest> fileRequests_;
     std::vector<std::wstring> lastMenu_;
+    std::vector<UINT> lastMenuIds_;
+    size_t menusTracked_ = 0;
 };
 
 }  // namespace testing_support

@@ -1,0 +1,145 @@
+// The shown frame's record in the panels, and the clip's event markers on
+// the map and under the graph's clicks, over the fake engine with the real
+// record reader. The plain recording's events start at entries 12 (kind 5),
+// 30 (kind 10), 31 (kind 11 with the detection flag) and 45 (kind 6).
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "app/MainWindowMessages.h"
+#include "support/MapWindowStandIn.h"
+#include "support/CkadomirDlgTestAccess.h"
+#include "support/MainWindowFixture.h"
+#include "support/MessagePump.h"
+#include "support/PanelRecords.h"
+
+namespace {
+
+using Access = CkadomirDlgTestAccess;
+using testing_support::PumpPending;
+using testing_support::PumpUntil;
+
+// A map window whose page takes scripts and keeps them.
+class ScriptedMapWindow : public MapWindowStandIn {
+public:
+    explicit ScriptedMapWindow(std::vector<std::wstring>& scripts) : MapWindowStandIn(134), scripts_(scripts) {}
+    void RunScript(const std::wstring& statement) override { scripts_.push_back(statement); }
+
+private:
+    std::vector<std::wstring>& scripts_;
+};
+
+class MainWindowSensors : public testing_support::MainWindowTest {
+protected:
+    void StartOnline() {
+        UseSourceFolder(Samples(), {"2401020304_A001.MOV", "2401020312_G002.MOV"});
+        MainWindowSeams seams = Seams();
+        seams.mapWindows.browserControl = [this](IHostWebViewFuncs&) -> std::unique_ptr<IMapWindow> {
+            return std::make_unique<ScriptedMapWindow>(scripts);
+        };
+        seams.online.probe = [this] { return online.load(); };
+        seams.updateCheck = [this](CInetConnectionAsync&) { return ++updateChecks, 0u; };
+        Start(std::move(seams));
+        ASSERT_TRUE(PumpUntil([this] { return Access::MapBridge(*dialog).Connection().Online(); }, 3000));
+    }
+    void PageReady() {
+        Access::MapBridge(*dialog).OnInitHtml();
+        PumpPending();
+    }
+    int EventPoints() const {
+        int points = 0;
+        for (const std::wstring& script : scripts) points += script.rfind(L"cplist.AddCrashPos(", 0) == 0 ? 1 : 0;
+        return points;
+    }
+    int FrameOfEntry(int entry) const { return testing_support::FrameOfEntry(block.ShownClipReader.Records(), entry); }
+    void Click(UINT message) {
+        Send(message);
+        PumpPending();
+    }
+
+    std::vector<std::wstring> scripts;
+    std::atomic<bool> online{true};
+    int updateChecks = 0;
+};
+
+TEST_F(MainWindowSensors, EachShownFrameHandsItsRecordToThePanels) {
+    StartOnline();
+    ASSERT_TRUE(OpenChosenClip());
+    const int frame = FrameOfEntry(40);
+    dialog->ShowFrameData(frame);
+    const CInfoDlg& info = Access::InfoPanelObject(*dialog);
+    EXPECT_DOUBLE_EQ(info.gx, block.ShownClipReader.Records()->frameIndex[frame]->x);
+    EXPECT_EQ(info.speed, 40.0);
+    EXPECT_EQ(info.gpsValid, 1);
+    EXPECT_EQ(info.frameIndex, frame);
+    const CObdDlg& gauges = Access::Gauges(*dialog);
+    const int expected[kObdQuantityCount] = {25, 25, 110, 90, 40};
+    for (int q = 0; q < kObdQuantityCount; ++q) EXPECT_EQ(gauges.GetQuantityValue(q), expected[q]) << q;
+    EXPECT_EQ(Access::GraphPanel(*dialog).position, frame);
+    dialog->ShowFrameData(100000);  // past the end: the last frame
+    EXPECT_EQ(info.frameIndex, 299);
+}
+
+TEST_F(MainWindowSensors, TheReadyPageGetsEachClipsEventPointsAndOneUpdateCheck) {
+    StartOnline();
+    ASSERT_TRUE(OpenChosenClip());
+    EXPECT_EQ(EventPoints(), 0);  // no page yet: no markers, no points
+    EXPECT_TRUE(Access::Markers(*dialog).empty());
+    PageReady();
+    EXPECT_EQ(EventPoints(), 5);
+    EXPECT_EQ(updateChecks, 1);
+    Fire(100);  // the tick's map step has nothing more to send
+    EXPECT_EQ(EventPoints(), 5);
+    // Switching the detection marks off sends the points again without it.
+    Send(WM_APP_SETTING_CHECK, 3, 0);
+    EXPECT_EQ(EventPoints(), 5 + 4);
+    EXPECT_EQ(Access::GraphPanel(*dialog).channels[GraphChannelId::kDetection].shown, 0);
+    ClickRow(1);
+    ASSERT_TRUE(OpenChosenClip());
+    Fire(100);
+    EXPECT_GT(EventPoints(), 9);
+    EXPECT_EQ(updateChecks, 1);
+}
+
+TEST_F(MainWindowSensors, GraphClicksStepThroughTheMarkersAndWrapAround) {
+    StartOnline();
+    ASSERT_TRUE(OpenChosenClip());
+    PageReady();
+    const int first = FrameOfEntry(12);
+    const int last = FrameOfEntry(45);
+    Click(WM_APP_GRAPH_NEXT_EVENT);
+    EXPECT_EQ(Access::GraphPanel(*dialog).position, first);
+    Click(WM_APP_GRAPH_NEXT_EVENT);
+    EXPECT_EQ(Access::GraphPanel(*dialog).position, FrameOfEntry(30));
+    Click(WM_APP_GRAPH_PREV_EVENT);
+    Click(WM_APP_GRAPH_PREV_EVENT);  // before the first: round to the last
+    EXPECT_EQ(Access::GraphPanel(*dialog).position, last);
+    Send(WM_APP_INFO_TOGGLE, 0, 0);
+    EXPECT_EQ(Access::GraphPanel(*dialog).channels[0].marker, 0);
+}
+
+// Clip A's markers point into A's records. With the page gone offline the
+// list is not rebuilt for clip B, so it must not survive A.
+TEST_F(MainWindowSensors, AMarkerListNeverOutlivesItsClip) {
+    StartOnline();
+    ASSERT_TRUE(OpenChosenClip());
+    PageReady();
+    ASSERT_FALSE(Access::Markers(*dialog).empty());
+    online = false;
+    ASSERT_TRUE(PumpUntil([this] { return !Access::MapBridge(*dialog).Connection().Online(); }, 3000));
+    Access::MapBridge(*dialog).ConnectTest();
+    ClickRow(1);
+    ASSERT_TRUE(OpenChosenClip());
+    EXPECT_TRUE(Access::Markers(*dialog).empty());
+    const size_t calls = engine.Calls().size();
+    Click(WM_APP_GRAPH_NEXT_EVENT);
+    Click(WM_APP_GRAPH_PREV_EVENT);
+    const std::vector<std::string> after = engine.Calls();
+    for (size_t i = calls; i < after.size(); ++i) {
+        EXPECT_EQ(after[i].find("ToFrame"), std::string::npos) << after[i];
+    }
+}
+
+}  // namespace
