@@ -5,9 +5,9 @@
 #include <chrono>
 #include <cstdio>
 #include <future>
+#include <thread>
 
 #include "BoxBytes.h"
-#include "LockHolder.h"
 #include "PlayerEngine.h"
 #include "ReaderTestSupport.h"
 #include "StandardRecordings.h"
@@ -48,6 +48,18 @@ protected:
     PlayerEngine engine_;
 };
 
+TEST_F(ClipMetadataReadersTest, RecorderRecordOfARecording) {
+    CsRecord record;
+    ASSERT_EQ(ReadClipCsRecord(&engine_, record, Recording("2401020304_A001.MOV").c_str()), 1);
+    EXPECT_EQ(record.typeLetter, 'M');
+    EXPECT_EQ(Version(record), "010203H");
+    EXPECT_EQ(record.numbers[0], 0.001f);
+
+    ASSERT_EQ(ReadClipCsRecord(&engine_, record, Recording("2401020312_G002.MOV").c_str()), 1);
+    EXPECT_EQ(Version(record), "021031F");
+    EXPECT_EQ(PlayerEngineWaiters, 0u);
+}
+
 // No record, no success: the caller must not show a version of 0.0.0.
 TEST_F(ClipMetadataReadersTest, NoRecordIsAFailure) {
     CsRecord kept;
@@ -65,15 +77,40 @@ TEST_F(ClipMetadataReadersTest, NoRecordIsAFailure) {
     EXPECT_TRUE(FileLockIsFree());
 }
 
+TEST_F(ClipMetadataReadersTest, InvalidRecordIsReadButNotAccepted) {
+    CsRecord record;
+    EXPECT_EQ(ReadClipCsRecord(&engine_, record, Recording("2401020330_P004.MOV").c_str()), 0);
+    EXPECT_EQ(record.typeLetter, 'X');
+    EXPECT_EQ(record.numbers[0], -1.0f);
+    EXPECT_EQ(Version(record), std::string(7, '\0'));
+}
+
 TEST_F(ClipMetadataReadersTest, RecorderRecordWaitsForTheFileLock) {
-    LockHolder holder(engine_.fileLock);
+    std::promise<void> held;
+    std::promise<void> release;
+    std::thread holder([&] {
+        EngineLockGuard hold(engine_.fileLock);
+        held.set_value();
+        release.get_future().wait();
+    });
+    held.get_future().wait();
     CsRecord record;
     auto read = std::async(std::launch::async, [&] {
         return ReadClipCsRecord(&engine_, record, Recording("2401020304_A001.MOV").c_str());
     });
     EXPECT_EQ(read.wait_for(200ms), std::future_status::timeout);
-    holder.Release();
+    release.set_value();
     EXPECT_EQ(read.get(), 1);
+    holder.join();
+}
+
+TEST_F(ClipMetadataReadersTest, ResolutionLetter) {
+    EXPECT_EQ(ReadClipCsLetter(Recording("2401020304_A001.MOV").c_str()), 'H');
+    EXPECT_EQ(ReadClipCsLetter(Recording("2401020312_G002.MOV").c_str()), 'F');
+    EXPECT_EQ(ReadClipCsLetter(Recording("cs_run.MOV").c_str()), 'F') << "the last record of a run";
+    EXPECT_EQ(ReadClipCsLetter(Recording("2401020330_P004.MOV").c_str()), 0) << "an invalid record";
+    EXPECT_EQ(ReadClipCsLetter(kNoSection), 0) << "no data section";
+    EXPECT_EQ(ReadClipCsLetter(L"no such file.MOV"), 0);
 }
 
 // Every standard recording gives back the recorder record its recipe wrote.
@@ -138,7 +175,14 @@ TEST_F(ClipMetadataReadersTest, GroupTrackFollowsTheGroupsOrder) {
 TEST_F(ClipMetadataReadersTest, GroupTrackWaitsForTheFileLock) {
     engine_.EngineGroupTrack = std::make_unique<std::vector<GpsRecord>>(3);
     const std::vector<GpsRecord>* before = engine_.EngineGroupTrack.get();
-    LockHolder holder(engine_.fileLock);
+    std::promise<void> held;
+    std::promise<void> release;
+    std::thread holder([&] {
+        EngineLockGuard hold(engine_.fileLock);
+        held.set_value();
+        release.get_future().wait();
+    });
+    held.get_future().wait();
     auto load = std::async(std::launch::async,
                            [&] { return LoadGroupGpsTrack(&engine_, {Recording("2401020304_A001.MOV")}); });
     const auto deadline = std::chrono::steady_clock::now() + 10s;
@@ -148,8 +192,9 @@ TEST_F(ClipMetadataReadersTest, GroupTrackWaitsForTheFileLock) {
     }
     EXPECT_EQ(PlayerEngineWaiters.load(), 2u) << "the loader did not wait for the lock";
     EXPECT_EQ(engine_.EngineGroupTrack.get(), before);
-    holder.Release();
+    release.set_value();
     EXPECT_EQ(load.get(), 1);
+    holder.join();
     EXPECT_EQ(engine_.EngineGroupTrack->size(), 80u);
 }
 

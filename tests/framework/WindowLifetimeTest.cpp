@@ -92,6 +92,13 @@ TEST(WindowLifetime, AttachAndDetachLeaveTheControlAsItWas) {
     EXPECT_EQ(GetWindowLongPtrW(plain, GWLP_WNDPROC), original);
 }
 
+TEST(WindowLifetime, PreCreateWindowAdjustsTheStyle) {
+    HostWindow host;
+    OwnerDrawnButton button;
+    ASSERT_TRUE(button.Create(ChildArgs(host.Handle(), WS_CHILD | WS_VISIBLE | BS_CHECKBOX)));
+    EXPECT_EQ(GetWindowLongW(button.Handle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+}
+
 TEST(WindowLifetime, CreatingTwiceIsRefused) {
     HostWindow host;
     fw::Button button;

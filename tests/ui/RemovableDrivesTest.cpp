@@ -47,6 +47,16 @@ TEST(RemovableDrives, NeverListsDriveA) {
     EXPECT_EQ(drives, (std::vector<std::wstring>{L"E:\\"}));
 }
 
+TEST(RemovableDrives, AppendsWithoutClearing) {
+    const FakeDrives system{{L"E:\\", DRIVE_REMOVABLE}};
+    std::vector<std::wstring> drives{L"earlier"};
+    EXPECT_EQ(system.Collect(drives), 1);
+    EXPECT_EQ(drives, (std::vector<std::wstring>{L"earlier", L"E:\\"}));
+    const FakeDrives none{{L"C:\\", DRIVE_FIXED}};
+    EXPECT_EQ(none.Collect(drives), -1);
+    EXPECT_EQ(drives.size(), 2u);
+}
+
 // The system's drive list, changing between calls as drives come and go:
 // each call sees the next list of `lists` (the last one stays).
 class ChangingDriveStrings {
