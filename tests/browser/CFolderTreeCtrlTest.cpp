@@ -43,18 +43,6 @@ TEST_F(FolderTreeWindow, ASelectionInCodeReachesTheOwnerOnce) {
     EXPECT_EQ(counter.calls, 1);
 }
 
-TEST_F(FolderTreeWindow, ItemsCarryTheMaskAndImageZero) {
-    const TreeItemId a = tree.InsertLast(kNoTreeItem, L"100MEDIA", 0);
-    tree.SetItemMask(a, 4 | 8);
-    TVITEMW item{};
-    item.mask = TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    item.hItem = CFolderTreeCtrl::ToItem(a);
-    TreeView_GetItem(tree.Handle(), &item);
-    EXPECT_EQ(item.lParam, 12);
-    EXPECT_EQ(item.iImage, 0);
-    EXPECT_EQ(item.iSelectedImage, 0);
-}
-
 TEST_F(FolderTreeWindow, ItemPathsJoinUnderTheRoot) {
     tree.SetRootPath(L"E:\\DCIM");
     const TreeItemId a = tree.InsertLast(kNoTreeItem, L"100MEDIA", 0);

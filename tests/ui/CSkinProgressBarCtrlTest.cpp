@@ -37,18 +37,6 @@ private:
     HFONT font_ = CreateFontW(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
 };
 
-TEST_F(ProgressBar, SitsOnTheBottom22PixelsOfItsTarget) {
-    EXPECT_EQ(bar.ControlId(), CSkinProgressBarCtrl::kControlId);
-    EXPECT_EQ(bar.controlId, CSkinProgressBarCtrl::kControlId);
-    EXPECT_EQ(bar.GetText(), L"progress bar");
-    RECT r = bar.WindowRect();
-    MapWindowPoints(nullptr, host.Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 78);
-    EXPECT_EQ(r.right, kWidth);
-    EXPECT_EQ(r.bottom, 100);
-}
-
 TEST_F(ProgressBar, TheDigitsChangeColourWhereTheFillPassesThem) {
     Paint(50);
     EXPECT_EQ(canvas.Pixel(5, 5), kProgressFilled);
