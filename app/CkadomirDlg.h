@@ -51,7 +51,10 @@ using WorkerProcedure = std::function<unsigned(CkadomirDlg&)>;
 //   CkadomirDlgFrameData.cpp      the shown frame's data and the map step
 //   CkadomirDlgChildren.cpp       the child windows and buttons
 //   CkadomirDlgControls.cpp       which controls are enabled when
-//   CkadomirDlgLayout.cpp         layouts, zoom mode and painting
+//   CkadomirDlgLayout.cpp         layouts and painting
+//   CkadomirDlgWindowModes.cpp    size modes, full screen and the zoom mode
+//   CkadomirDlgDrag.cpp           dragging the window by its title band
+//   CkadomirDlgSourceLost.cpp     a source that disappears
 //   CkadomirDlgWorker.cpp         the worker job and its controls
 class CkadomirDlg : public fw::Dialog, public FolderSelectionHandler, public VideoSurfaceOwner {
 public:
@@ -67,6 +70,8 @@ public:
     void OnClipEnded(WPARAM wParam, LPARAM lParam) override;
     void OnLoadClipData(WPARAM wParam, LPARAM lParam) override;
     void OnGraphEvent(WPARAM wParam, LPARAM lParam) override;
+    // toggle 1 enters or leaves full screen; 0 only leaves it, or puts a
+    // window that is not in full screen back into its size mode.
     void ToggleFullScreen(int toggle) override;
     bool MayEnterFullScreen() const override;
 
@@ -79,6 +84,11 @@ public:
     void UpdateControlStates();
 
     void LayoutSmall();
+    void LayoutMedium();
+    void LayoutLarge();
+    // The next size mode, kept on the work area.
+    void SwitchSizeMode();
+    void LayoutFullScreen();
     void SetZoomMode(int on);
     void PlaceSubWindows();
 
@@ -165,6 +175,13 @@ private:
     RECT VideoRect() const;
     void ResetZoom();
     void ApplyZoom(int repaint);
+    void EnterFullScreenLayout();
+    void LeaveFullScreenLayout();
+    void KeepOnWorkArea();
+    bool FarFromClipEnd();
+    LRESULT OnLButtonDown(const fw::Message& m);
+    LRESULT OnLButtonUp(const fw::Message& m);
+    LRESULT OnMouseMove(const fw::Message& m);
     LRESULT OnPaint(const fw::Message& m);
     void PaintPanels(HDC dc);
     LRESULT OnEraseBkgnd(const fw::Message& m);
@@ -179,6 +196,7 @@ private:
     LRESULT OnSizeButton(const fw::Message& m);
     LRESULT OnSysCommand(const fw::Message& m);
     LRESULT OnSourceLost(const fw::Message& m);
+    void CancelLoaders();
     LRESULT OnSetCursor(const fw::Message& m);
     LRESULT OnContextMenu(const fw::Message& m);
     LRESULT OnIgnoredAppMessage(const fw::Message& m);

@@ -53,9 +53,6 @@ LRESULT CkadomirDlg::OnMinimizeButton(const fw::Message&) {
     return 0;
 }
 
-// A removed source is not acted on yet: the window keeps what it shows.
-LRESULT CkadomirDlg::OnSourceLost(const fw::Message&) { return 0; }
-
 LRESULT CkadomirDlg::OnSysCommand(const fw::Message& m) {
     if ((m.wParam & 0xFFF0) != SC_CLOSE) {
         return Default(m);

@@ -1,26 +1,16 @@
 #include "app/MainWindowSeams.h"
 
+#include "app/CSettingDlg.h"
 #include "app/MainWindowIds.h"
-#include "app/PanelStandIn.h"
 #include "app/WebViewRuntime.h"
 #include "browser/CSourceOpenDlg.h"
 #include "map/CGoogleMapDlg.h"
 #include "map/CGoogleMapDlg2.h"
 
-namespace {
-
-PanelFactory StandIn(int templateId) {
-    return [templateId] { return std::make_unique<PanelStandIn>(templateId); };
-}
-
-}  // namespace
-
 MainWindowSeams ProductSeams() {
     MainWindowSeams seams;
     seams.fillEngineTable = FillPlayerEngineTable;
-    // The settings dialog's own code comes with its own work; until then its
-    // place holds an empty window on its template.
-    seams.settingsDialog = StandIn(kSettingsTemplate);
+    seams.settingsDialog = [] { return std::make_unique<CSettingDlg>(); };
     seams.mapWindows.webView = [](IHostWebViewFuncs& bridge) -> std::unique_ptr<IWebViewMapWindow> {
         return std::make_unique<CGoogleMapDlg2>(&bridge);
     };

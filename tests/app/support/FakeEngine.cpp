@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "ClipDataPreload.h"
 #include "app/MainWindowMessages.h"
