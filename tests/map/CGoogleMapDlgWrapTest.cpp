@@ -98,24 +98,50 @@ protected:
 
 using Posted = std::vector<std::tuple<UINT, WPARAM, LPARAM>>;
 
-TEST_F(BridgeTest, PageCallsArePostedToTheOwnerOnlyWhenThereIsOne) {
-    bridge_.OnInitHtml();
-    MSG m;
-    EXPECT_FALSE(PeekMessageW(&m, nullptr, WM_APP_MAP_READY, WM_APP_MAP_CRASH_CLICK, PM_REMOVE));
+TEST_F(BridgeTest, PageReadyIsPostedToTheOwnerEachTime) {
     OwnerWindow owner;
     bridge_.SetOwner(owner.Handle());
+    EXPECT_FALSE(bridge_.PageReady());
+    bridge_.OnInitHtml();
+    EXPECT_TRUE(bridge_.PageReady());
     bridge_.OnInitHtml();  // the page loaded the library again
-    bridge_.OnClickCrashPoint(1, 2, 345, 1, 35.5, 139.7, 40.0, 90.0);
-    EXPECT_EQ(owner.TakePosted(), (Posted{{WM_APP_MAP_READY, 0, 0}, {WM_APP_MAP_CRASH_CLICK, 0, 345}}));
+    EXPECT_EQ(owner.TakePosted(), (Posted{{WM_APP_MAP_READY, 0, 0}, {WM_APP_MAP_READY, 0, 0}}));
 }
 
-TEST_F(BridgeTest, TrackIsRedrawnOnlyOnceThePageIsReady) {
+TEST_F(BridgeTest, ClickedEventPointPostsItsPositionOnly) {
+    OwnerWindow owner;
+    bridge_.SetOwner(owner.Handle());
+    bridge_.OnClickCrashPoint(1, 2, 345, 1, 35.5, 139.7, 40.0, 90.0);
+    bridge_.OnClickCrashPoint(0, 0, -5, 0, 0.0, 0.0, 0.0, 0.0);  // as the page gave it
+    EXPECT_EQ(owner.TakePosted(), (Posted{{WM_APP_MAP_CRASH_CLICK, 0, 345}, {WM_APP_MAP_CRASH_CLICK, 0, -5}}));
+    EXPECT_TRUE(log_->events.empty());
+}
+
+TEST_F(BridgeTest, WithoutOwnerNothingIsPosted) {
+    bridge_.OnInitHtml();
+    bridge_.OnClickCrashPoint(1, 2, 3, 1, 35.5, 139.7, 40.0, 90.0);
+    MSG m;
+    EXPECT_FALSE(PeekMessageW(&m, nullptr, WM_APP_MAP_READY, WM_APP_MAP_CRASH_CLICK, PM_REMOVE));
+}
+
+TEST_F(BridgeTest, ConnectTestAnswersTheMonitorsVerdict) {
+    EXPECT_FALSE(bridge_.ConnectTest()) << "no verdict before the first probe";
+    GoOnline();
+    EXPECT_TRUE(bridge_.ConnectTest());
+    bridge_.OnInitHtml();
+    EXPECT_TRUE(bridge_.ConnectTest());
+    EXPECT_TRUE(bridge_.PageReady()) << "an online answer leaves the page ready";
+}
+
+TEST_F(BridgeTest, TrackRedrawScriptsInOrderOnceThePageIsReady) {
     AdoptWebView();
     bridge_.RedrawTrack(2);
-    EXPECT_TRUE(log_->Scripts().empty());
+    EXPECT_TRUE(log_->Scripts().empty()) << "nothing before the page is ready";
     bridge_.OnInitHtml();
     bridge_.RedrawTrack(2);
-    EXPECT_FALSE(log_->Scripts().empty());
+    EXPECT_EQ(log_->Scripts(), (std::vector<std::wstring>{L"cplist.ClearCrashPos()", L"orbitgrplist.RemoveLineList()",
+                                                         L"orbitgrplist.CreateLine()",
+                                                         L"orbitgrplist.CreateGridLine(2)"}));
 }
 
 // Offline stops the redraws until the page reports ready again.
@@ -131,13 +157,21 @@ TEST_F(BridgeTest, OfflineAnswerTakesThePageOutOfReady) {
 
     bridge_.OnInitHtml();
     bridge_.RedrawTrack(0);
-    EXPECT_FALSE(log_->Scripts().empty());
+    EXPECT_EQ(log_->Scripts().size(), 4u);
 }
 
-TEST_F(BridgeTest, StatusIsPushedBeforeThePageIsReadyAndKeptForOtherStates) {
+TEST_F(BridgeTest, StatusByPlayStateIsAlwaysPushed) {
     FakeMapWindow& window = AdoptBrowserControl();
+    bridge_.SetMapStatus(1);  // page not ready: pushed all the same
+    bridge_.SetMapStatus(3);  // keeps "pause"
+    bridge_.SetMapStatus(0);
     bridge_.SetMapStatus(2);
-    bridge_.SetMapStatus(3);
+    EXPECT_EQ(log_->events, (std::vector<std::wstring>{
+                                L"status:pause", L"push:pause",
+                                L"push:pause",
+                                L"status:", L"push:",
+                                L"status:stop", L"script:orbitgrplist.MoveMarker()", L"push:stop",
+                            }));
     EXPECT_EQ(window.StatusText(), L"stop");
 }
 
@@ -202,11 +236,19 @@ TEST_F(BridgeTest, ShowMapChangesOnlyWhatIsNotSoAlready) {
 
 TEST_F(BridgeTest, UpdateMessageCarriesTheWebViewsPositionAndStatus) {
     FakeMapWindow& window = AdoptWebView();
-    window.SetPosition(-33.86882, -151.209296);
+    window.SetPosition(35.5, 139.7);
     bridge_.SetMapStatus(1);
     EXPECT_EQ(bridge_.SetSend(), S_OK);
-    EXPECT_EQ(log_->Posts(), std::vector<std::wstring>{L"{\"map_lat\":\"-33.868820\",\"map_lng\":\"-151.209296\",\"map_status\":"
-                                                      L"\"pause\",\"val_command\":\"update\",\"val_end\":\"\"}"});
+    window.SetPosition(-33.86882, -151.209296);
+    bridge_.SetMapStatus(0);
+    EXPECT_EQ(bridge_.SetSend(), S_OK);
+    EXPECT_EQ(log_->Posts(),
+              (std::vector<std::wstring>{
+                  L"{\"map_lat\":\"35.500000\",\"map_lng\":\"139.700000\",\"map_status\":\"pause\",\"val_command\":"
+                  L"\"update\",\"val_end\":\"\"}",
+                  L"{\"map_lat\":\"-33.868820\",\"map_lng\":\"-151.209296\",\"map_status\":\"\",\"val_command\":"
+                  L"\"update\",\"val_end\":\"\"}",
+              }));
 }
 
 TEST_F(BridgeTest, NoUpdateMessageBeforeTheWebViewExistsNorForTheBrowserControl) {
@@ -251,25 +293,53 @@ TEST(BridgeLifetime, MapWindowGoesBeforeTheMonitor) {
     EXPECT_TRUE(monitorRanAtWindowDelete);
 }
 
-// The page may ask for any number: outside the tables it gets an empty
-// text, never a null one.
-TEST_F(BridgeTest, TextsOutsideTheTablesAreEmpty) {
+TEST_F(BridgeTest, MarkNamesByKindAndNothingOutsideTheKinds) {
+    TextRowScope row(0);
+    EXPECT_EQ(bridge_.GetMarkName(0).Text(), L"急加速");
+    EXPECT_EQ(bridge_.GetMarkName(3).Text(), L"急下降");
+    EXPECT_EQ(bridge_.GetMarkName(11).Text(), L"ドライブサポート　急ブレーキ");
+    for (int kind : {12, -1}) {
+        const OleString name = bridge_.GetMarkName(kind);
+        ASSERT_NE(name.Get(), nullptr) << kind;
+        EXPECT_EQ(name.Text(), L"") << kind;
+    }
+}
+
+TEST_F(BridgeTest, TextsOfTheChosenRowAndNothingOutsideTheTable) {
     TextRowScope row(1);
     EXPECT_EQ(bridge_.GetRcString(48).Text(), L"完了しました。");
-    EXPECT_NE(bridge_.GetMarkName(11).Text(), L"");
-    for (int n : {143, 259, 260, -1, INT32_MIN}) {
-        const OleString text = bridge_.GetRcString(n);
-        ASSERT_NE(text.Get(), nullptr) << n;
-        EXPECT_EQ(text.Text(), L"") << n;
-        const OleString name = bridge_.GetMarkName(n < 0 ? n : 12);
-        ASSERT_NE(name.Get(), nullptr) << n;
-        EXPECT_EQ(name.Text(), L"") << n;
+    EXPECT_EQ(bridge_.GetRcString(12).Text(), std::wstring(UiTextTable[1][12]));
+    for (int slot : {143, 259, 260, -1, INT32_MIN}) {
+        const OleString text = bridge_.GetRcString(slot);
+        ASSERT_NE(text.Get(), nullptr) << slot;
+        EXPECT_EQ(text.Text(), L"") << slot;
     }
+}
+
+TEST_F(BridgeTest, PositionNumberAsDecimalText) {
+    EXPECT_EQ(bridge_.GetRelJpgNum().Text(), L"0");
+    bridge_.SetPositionNumber(1234);
+    EXPECT_EQ(bridge_.GetRelJpgNum().Text(), L"1234");
+    bridge_.SetPositionNumber(-1);
+    EXPECT_EQ(bridge_.GetRelJpgNum().Text(), L"-1");
 }
 
 TEST_F(BridgeTest, LoaderUrlOnTheConfiguredHost) {
     const std::wstring url = bridge_.GetMapURL().Text();
-    EXPECT_EQ(url.rfind(L"https://maps.test.invalid/maps/api/js?key=", 0), 0u);
+    const std::wstring start = L"https://maps.test.invalid/maps/api/js?key=";
+    const std::wstring end = L"&v=3&sensor=false&callback=loadLibs";
+    ASSERT_EQ(url.size(), start.size() + 39 + end.size()) << std::string(url.begin(), url.end());
+    EXPECT_EQ(url.substr(0, start.size()), start);
+    EXPECT_EQ(url.substr(start.size() + 39), end);
+}
+
+TEST_F(BridgeTest, DebugLinesDoNothing) {
+    OwnerWindow owner;
+    bridge_.SetOwner(owner.Handle());
+    AdoptWebView();
+    bridge_.DEBLOG(L"OrbitGrpList 12");
+    EXPECT_TRUE(log_->events.empty());
+    EXPECT_TRUE(owner.TakePosted().empty());
 }
 
 // Every page call is answered before the engine is set up.
