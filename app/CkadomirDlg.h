@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "PlayerEngine.h"
 #include "app/CMovieStatic.h"
@@ -51,8 +52,15 @@ using WorkerProcedure = std::function<unsigned(CkadomirDlg&)>;
 //   CkadomirDlgFrameData.cpp      the shown frame's data and the map step
 //   CkadomirDlgChildren.cpp       the child windows and buttons
 //   CkadomirDlgControls.cpp       which controls are enabled when
-//   CkadomirDlgLayout.cpp         layouts, zoom mode and painting
-//   CkadomirDlgWorker.cpp         the worker job and its controls
+//   CkadomirDlgLayout.cpp         layouts and painting
+//   CkadomirDlgWindowModes.cpp    size modes, full screen and the zoom mode
+//   CkadomirDlgDrag.cpp           dragging the window by its title band
+//   CkadomirDlgSourceLost.cpp     a source that disappears
+//   CkadomirDlgWorker.cpp         the worker job, its progress and its controls
+//   CkadomirDlgCsv.cpp            the CSV export of the source's recordings
+//   CkadomirDlgJoin.cpp           joining recordings into one movie
+//   CkadomirDlgDelete.cpp         deleting recordings
+//   CkadomirDlgSnapshot.cpp       saving the shown frame as a picture
 class CkadomirDlg : public fw::Dialog, public FolderSelectionHandler, public VideoSurfaceOwner {
 public:
     explicit CkadomirDlg(MainWindowSeams seams = ProductSeams());
@@ -67,6 +75,8 @@ public:
     void OnClipEnded(WPARAM wParam, LPARAM lParam) override;
     void OnLoadClipData(WPARAM wParam, LPARAM lParam) override;
     void OnGraphEvent(WPARAM wParam, LPARAM lParam) override;
+    // toggle 1 enters or leaves full screen; 0 only leaves it, or puts a
+    // window that is not in full screen back into its size mode.
     void ToggleFullScreen(int toggle) override;
     bool MayEnterFullScreen() const override;
 
@@ -79,6 +89,11 @@ public:
     void UpdateControlStates();
 
     void LayoutSmall();
+    void LayoutMedium();
+    void LayoutLarge();
+    // The next size mode, kept on the work area.
+    void SwitchSizeMode();
+    void LayoutFullScreen();
     void SetZoomMode(int on);
     void PlaceSubWindows();
 
@@ -111,10 +126,16 @@ public:
     BOOL FindNextEventMarker(int frame);
     BOOL FindPrevEventMarker(int frame);
 
+    // Starts a job on the worker thread with the controls off; refused
+    // while an earlier job has not been wound up.
     void StartWorker(WorkerProcedure procedure);
+    // Stops the job and waits for its thread, serving what it sends to
+    // this thread's windows; the controls come back.
     void EndWorker();
     void EnableAllControls(BOOL enable);
     bool WorkerRunning() const { return workerRun_.load() != 0; }
+    // A job runs, or its end has not been handled yet.
+    bool JobOutstanding() const { return worker_ != nullptr || workerDonePending_; }
 
     const PlayerEngineTable& EngineTable() const { return engineTable_; }
 
@@ -165,6 +186,13 @@ private:
     RECT VideoRect() const;
     void ResetZoom();
     void ApplyZoom(int repaint);
+    void EnterFullScreenLayout();
+    void LeaveFullScreenLayout();
+    void KeepOnWorkArea();
+    bool FarFromClipEnd();
+    LRESULT OnLButtonDown(const fw::Message& m);
+    LRESULT OnLButtonUp(const fw::Message& m);
+    LRESULT OnMouseMove(const fw::Message& m);
     LRESULT OnPaint(const fw::Message& m);
     void PaintPanels(HDC dc);
     LRESULT OnEraseBkgnd(const fw::Message& m);
@@ -179,6 +207,7 @@ private:
     LRESULT OnSizeButton(const fw::Message& m);
     LRESULT OnSysCommand(const fw::Message& m);
     LRESULT OnSourceLost(const fw::Message& m);
+    void CancelLoaders();
     LRESULT OnSetCursor(const fw::Message& m);
     LRESULT OnContextMenu(const fw::Message& m);
     LRESULT OnIgnoredAppMessage(const fw::Message& m);
@@ -247,13 +276,44 @@ private:
     bool ClipCommandAllowed();
     void ShowPlayFace(BOOL playing);
 
-    // The worker jobs.
+    // The worker jobs. What a job's thread needs of the window is taken on
+    // the UI thread before it starts; what it changes there it hands to
+    // RunOnUiThread, or leaves in afterJob_ for the job's end.
+    struct JoinJob {
+        MovieFileRecordList shown;
+        int initialGroup = 0;
+    };
+    struct DeleteJob {
+        SourceSnapshot source;
+        MovieFileRecordList shown;
+        int initialGroup = 0;
+        int selectedRow = 0;
+        std::wstring openClip;
+        bool removableMedium = false;
+    };
     LRESULT OnExportCsv(const fw::Message& m);
     LRESULT OnDeleteClips(const fw::Message& m);
     LRESULT OnJoinClips(const fw::Message& m);
     LRESULT OnSnapshot(const fw::Message& m);
     LRESULT OnWorkerDone(const fw::Message& m);
     LRESULT OnWorkerProgress(const fw::Message& m);
+    LRESULT OnWorkerCall(const fw::Message& m);
+    unsigned ExportCsvThread(const SourceSnapshot& source);
+    unsigned JoinClipsThread(const JoinJob& job);
+    unsigned DeleteClipsThread(const DeleteJob& job);
+    void RunOnUiThread(const std::function<void()>& call);
+    void PostProgress(uint32_t done, int32_t total);
+    void ReapWorker();
+    // Ends a job for good: its end is no longer acted on (the window goes,
+    // or its source did).
+    void AbandonJob();
+    void CloseClipForJob();
+    int SelectedRow() const;
+    const MovieFileRecord* SelectedRecord();
+    bool SetJoinedFlags(const std::vector<std::wstring>& paths, uint32_t flag);
+    void ClearJoinedFlags(const std::vector<std::wstring>& paths) { SetJoinedFlags(paths, 0); }
+    void ApplyDeletion(const std::vector<std::wstring>& deleted);
+    void SaveSnapshotToChosenFolder();
 
     // Timers.
     LRESULT OnTimer(const fw::Message& m);
@@ -282,6 +342,12 @@ private:
     std::unique_ptr<fw::WorkerThread> worker_;
     std::atomic<int> workerRun_{0};
     std::atomic<int> workerFinished_{0};
+    // The job got as far as its progress bar (it writes or deletes).
+    std::atomic<int> workerStarted_{0};
+    // A started job's done message has not been handled yet.
+    bool workerDonePending_ = false;
+    // Set by the job's thread, run on the UI thread once it has ended.
+    std::function<void()> afterJob_;
     int preloadPending_ = 0;
     OpenedClip openedClip_;
     // The row was chosen by the next or previous step: its data are taken
@@ -304,7 +370,6 @@ private:
     float zoomScale_ = 1.0f;
     LayoutPoint zoomCentre_;
     LayoutPoint zoomPan_;
-    std::wstring exportFolder_;
     int mapSeen_ = 0;
     // Owns the map window and the connectivity monitor, which starts with it.
     CGoogleMapDlgWrap mapBridge_;

@@ -23,8 +23,12 @@ void CkadomirDlg::EnablePanel(fw::Window* panel, BOOL enable) const {
     EnumChildWindows(panel->Handle(), &EnableChild, enable);
 }
 
-// The file panel's own rule keeps its controls off in zoom mode.
+// The file panel's own rule keeps its controls off in zoom mode; while a
+// job holds them off, nothing here switches them on.
 void CkadomirDlg::EnableFilePanel(bool enable) {
+    if (filePanel_.ControlsHeldOff()) {
+        enable = false;
+    }
     filePanel_.Tree().Enable(enable);
     filePanel_.List().Enable(enable);
     for (int k = 0; k < kKindCount; ++k) {

@@ -1,7 +1,6 @@
 // Layouts and painting of the main window. It is always 1120 x 700 and
 // borderless; it paints its own skin and title.
 
-#include "VideoZoom.h"
 #include "app/CkadomirDlg.h"
 #include "app/LayoutRects.h"
 #include "app/MainWindowIds.h"
@@ -16,18 +15,6 @@ constexpr COLORREF kTitleColour = RGB(255, 255, 255);
 constexpr RECT kTitleRect{10, 4, 400, 30};
 // Tooltip of the size button: the size the next press switches to.
 constexpr int kNextSizeSlots[kSizeModes] = {8, 7, 18};
-
-void Place(const fw::Window* window, const LayoutRect& r, bool repaint = true) {
-    if (window != nullptr && window->Handle() != nullptr) {
-        window->Move(ToRect(r), repaint);
-    }
-}
-
-void ShowIf(const fw::Window* window, bool shown) {
-    if (window != nullptr && window->Handle() != nullptr) {
-        window->Show(shown ? SW_SHOW : SW_HIDE);
-    }
-}
 
 }  // namespace
 
@@ -90,6 +77,7 @@ void CkadomirDlg::ShowControlsForMode(int sizeMode) {
     ShowIf(&volumeSlider_, true);
     ShowIf(infoPanel_.get(), sizeMode != 2);
     filePanel_.EnableControls(sizeMode != 2);
+    filePanel_.ShowControls(sizeMode != 2);
     for (int i = 0; i < kMainButtonCount; ++i) {
         ShowIf(&mainButtons_[i], MainButtonPlace(i, sizeMode, MainClientRect()).shown);
     }
@@ -149,28 +137,6 @@ void CkadomirDlg::ResetZoom() {
     zoomCentre_ = ZoomCentre(sizeMode_);
 }
 
-void CkadomirDlg::ApplyZoom(int repaint) {
-    if (EngineReady()) {
-        engineTable_.SetVideoZoom(&engine_, zoomCentre_.x, zoomCentre_.y, zoomPan_.x, zoomPan_.y, zoomScale_, repaint);
-    }
-}
-
-// In the zoom mode a click on the video magnifies it; the file panel makes
-// way for its zoom picture.
-void CkadomirDlg::SetZoomMode(int on) {
-    videoSurface_.zoomMode = on;
-    filePanel_.SetZoomMode(on != 0);
-    filePanel_.EnableControls(sizeMode_ != 2);
-    Invalidate();
-    if (!on) {
-        ResetZoom();
-        ApplyVideoZoom(engine_, 0, zoomCentre_.x, zoomCentre_.y, zoomPan_.x, zoomPan_.y, zoomScale_);
-    }
-}
-
-// The window keeps its layout: full screen is not offered.
-void CkadomirDlg::ToggleFullScreen(int) {}
-
 LRESULT CkadomirDlg::OnSize(const fw::Message& m) {
     const LRESULT result = Default(m);
     if (m.wParam == SIZE_RESTORED) {
@@ -178,8 +144,6 @@ LRESULT CkadomirDlg::OnSize(const fw::Message& m) {
     }
     return result;
 }
-
-LRESULT CkadomirDlg::OnSizeButton(const fw::Message&) { return 0; }
 
 LRESULT CkadomirDlg::OnPaint(const fw::Message& m) {
     if (IsIconic(Handle())) {

@@ -25,8 +25,9 @@ CkadomirDlg::~CkadomirDlg() = default;
 void CkadomirDlg::Teardown() {
     StopTimer(kTimerIdle);
     // A running job uses the engine, the box types, the clip list and the
-    // locks, so it ends before any of them goes away.
-    EndWorker();
+    // locks, so it ends before any of them goes away; its end is not acted
+    // on afterwards.
+    AbandonJob();
     if (EngineReady() && PlayState() != PlayState::kPaused) {
         engineTable_.Pause(&engine_);
     }
@@ -52,9 +53,6 @@ LRESULT CkadomirDlg::OnMinimizeButton(const fw::Message&) {
     Show(SW_SHOWMINIMIZED);
     return 0;
 }
-
-// A removed source is not acted on yet: the window keeps what it shows.
-LRESULT CkadomirDlg::OnSourceLost(const fw::Message&) { return 0; }
 
 LRESULT CkadomirDlg::OnSysCommand(const fw::Message& m) {
     if ((m.wParam & 0xFFF0) != SC_CLOSE) {

@@ -62,6 +62,11 @@ constexpr wchar_t kAspectKey[] = L"ASPECT";
 constexpr wchar_t kVolumeKey[] = L"VOLUME";
 constexpr wchar_t kDecodeSection[] = L"DECODE";
 constexpr wchar_t kHardwareKey[] = L"HW";
+// The folders last used by the jobs.
+constexpr wchar_t kFolderPathSection[] = L"FOLDERPATH";
+constexpr wchar_t kCsvFolderKey[] = L"CSV_FOLDER";
+constexpr wchar_t kJoinFolderKey[] = L"CONNECT_FOLDER";
+constexpr wchar_t kSnapshotFolderKey[] = L"SNAPSHOT_FOLDER";
 
 // Play states handed to the map page.
 constexpr int kMapStatusPlaying = 0;

@@ -20,6 +20,10 @@ constexpr UINT WM_APP_CLIP_DATA_LOADED = 0x8515;
 // A worker job's end and progress (wParam items done, lParam items).
 constexpr UINT WM_APP_WORKER_DONE = 0x8516;
 constexpr UINT WM_APP_WORKER_PROGRESS = 0x8517;
+// Sent by a job's thread: lParam points to a std::function<void()> that
+// the UI thread runs, so timers, the engine's clip and the lists are only
+// ever touched there.
+constexpr UINT WM_APP_WORKER_CALL = 0x8518;
 
 // Posted by the settings dialog; the panels' messages are theirs.
 constexpr UINT WM_APP_SETTING_CHECK = 0x81F5;

@@ -1,7 +1,7 @@
 #include "app/MainWindowSeams.h"
 
+#include "app/CSettingDlg.h"
 #include "app/MainWindowIds.h"
-#include "app/PanelStandIn.h"
 #include "app/WebViewRuntime.h"
 #include "browser/CSourceOpenDlg.h"
 #include "map/CGoogleMapDlg.h"
@@ -9,8 +9,26 @@
 
 namespace {
 
-PanelFactory StandIn(int templateId) {
-    return [templateId] { return std::make_unique<PanelStandIn>(templateId); };
+std::optional<uint64_t> FreeSpaceOf(const std::wstring& folder) {
+    // Asked of the folder itself, so a share's name ("\\server\share\")
+    // works as well as a drive's.
+    std::wstring directory = folder;
+    if (directory.empty() || directory.back() != L'\\') {
+        directory += L'\\';
+    }
+    ULARGE_INTEGER available{};
+    if (!GetDiskFreeSpaceExW(directory.c_str(), &available, nullptr, nullptr)) {
+        return std::nullopt;
+    }
+    return available.QuadPart;
+}
+
+std::unique_ptr<fw::WorkerThread> StartThread(std::function<unsigned()> body) {
+    auto thread = std::make_unique<fw::WorkerThread>(std::move(body));
+    if (!thread->Created() || !thread->Resume()) {
+        return nullptr;
+    }
+    return thread;
 }
 
 }  // namespace
@@ -18,9 +36,7 @@ PanelFactory StandIn(int templateId) {
 MainWindowSeams ProductSeams() {
     MainWindowSeams seams;
     seams.fillEngineTable = FillPlayerEngineTable;
-    // The settings dialog's own code comes with its own work; until then its
-    // place holds an empty window on its template.
-    seams.settingsDialog = StandIn(kSettingsTemplate);
+    seams.settingsDialog = [] { return std::make_unique<CSettingDlg>(); };
     seams.mapWindows.webView = [](IHostWebViewFuncs& bridge) -> std::unique_ptr<IWebViewMapWindow> {
         return std::make_unique<CGoogleMapDlg2>(&bridge);
     };
@@ -36,5 +52,9 @@ MainWindowSeams ProductSeams() {
         }
         return ChosenSource{dialog.Kind(), dialog.ChosenPath()};
     };
+    seams.runSelection = [](CFileSelectDlg& dialog, HWND owner) { return dialog.DoModal(owner); };
+    seams.freeSpace = FreeSpaceOf;
+    seams.createJoinOutput = [](const std::wstring& path) { return CreateFileOutputSink(path); };
+    seams.startThread = StartThread;
     return seams;
 }

@@ -7,12 +7,15 @@
 
 #include "PlayerEngine.h"
 #include "app/WindowTimers.h"
+#include "browser/CFileSelectDlg.h"
 #include "browser/core/FilePanelCore.h"
 #include "framework/Dialog.h"
+#include "framework/WorkerThread.h"
 #include "map/IHostWebViewFuncs.h"
 #include "map/CInetConnectionAsync.h"
 #include "map/IMapWindow.h"
 #include "map/OnlineSettings.h"
+#include "platform/FileOutputSink.h"
 
 // What the main window is made from besides its own code: the engine's
 // entry table, the settings dialog and the map windows, the question
@@ -46,6 +49,17 @@ struct MainWindowSeams {
     CInetConnectionAsync::UpdateCheckProc updateCheck;
     // The source dialog; nothing when the user cancelled it.
     std::function<std::optional<ChosenSource>(HWND owner)> chooseSource;
+    // Runs the filled selection dialog (delete, join) modally over owner on
+    // the calling thread, a job's; IDOK when its result may be taken.
+    std::function<INT_PTR(CFileSelectDlg& dialog, HWND owner)> runSelection;
+    // The bytes the program may still write in a folder; nothing when the
+    // system cannot say.
+    std::function<std::optional<uint64_t>(const std::wstring& folder)> freeSpace;
+    // Where a joined movie is written: a new file that takes its name only
+    // once committed.
+    std::function<std::unique_ptr<FileOutputSink>(const std::wstring& path)> createJoinOutput;
+    // A job's thread, running; null when none could be started.
+    std::function<std::unique_ptr<fw::WorkerThread>(std::function<unsigned()> body)> startThread;
 };
 
 MainWindowSeams ProductSeams();

@@ -84,6 +84,16 @@ void CFilerContainer::HoldControlsOff(bool held) {
     }
 }
 
+void CFilerContainer::ShowControls(bool shown) {
+    const int command = shown ? SW_SHOW : SW_HIDE;
+    for (CSkinButton& button : buttons_) {
+        button.Show(command);
+    }
+    tree_.Show(command);
+    list_.Show(command);
+    pathEdit_.Show(command);
+}
+
 HFONT CFilerContainer::EditFont() const {
     const auto font = reinterpret_cast<HFONT>(pathEdit_.Handle() ? pathEdit_.Send(WM_GETFONT) : 0);
     return font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

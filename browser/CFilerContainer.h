@@ -47,6 +47,9 @@ public:
     // buttons; they stay off while the zoom mode is on or the controls are
     // held off.
     void EnableControls(bool enable);
+    // Shows or hides every control of the panel: where the video takes the
+    // panel's place (the large layout, full screen) they would stand on it.
+    void ShowControls(bool shown);
     // While the main window's controls are off (a job runs), they are held
     // off: the panel's own repaints and layouts, which otherwise switch its
     // controls on, leave them off. Holding switches them off at once;

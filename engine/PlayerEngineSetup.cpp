@@ -9,6 +9,8 @@ namespace {
 constexpr wchar_t kFileLockName[] = L"hFileMutex";
 constexpr wchar_t kCacheLockName[] = L"hCacheFileMutex";
 
+bool SetUp(PlayerEngine* engine, HWND__* videoWindow, const wchar_t* faceName);
+
 }  // namespace
 
 PlayerEngine& ThePlayerEngine() {
@@ -49,9 +51,20 @@ void PlayerEngine::Reset(PlayerEngine* engine) {
 }
 
 int32_t PlayerEngine::Init(PlayerEngine* engine, HWND__* videoWindow, const wchar_t* faceName) {
+    if (SetUp(engine, videoWindow, faceName)) return 1;
+    // Nothing of a failed set-up is kept until the next one or the end of
+    // the program: another running copy waits on the same named locks, and
+    // the overlay font is a GDI object the process would hold for nothing.
     Uninit(engine);
-    if (!engine->fileLock.Create(kFileLockName)) return 0;
-    if (!engine->cacheLock.Create(kCacheLockName)) return 0;
+    return 0;
+}
+
+namespace {
+
+bool SetUp(PlayerEngine* engine, HWND__* videoWindow, const wchar_t* faceName) {
+    PlayerEngine::Uninit(engine);
+    if (!engine->fileLock.Create(kFileLockName)) return false;
+    if (!engine->cacheLock.Create(kCacheLockName)) return false;
 
     EngineLockGuard hold(engine->fileLock);
     engine->videoWindow = videoWindow;
@@ -67,8 +80,10 @@ int32_t PlayerEngine::Init(PlayerEngine* engine, HWND__* videoWindow, const wcha
     const bool shown = engine->ShownClipReader.Init();
     const bool loaded = engine->LoadedClipReader.Init();
     const bool preload = engine->PreloadReader.Init();
-    return shown && loaded && preload ? 1 : 0;
+    return shown && loaded && preload;
 }
+
+}  // namespace
 
 int32_t PlayerEngine::Uninit(PlayerEngine* engine) {
     StopPositionTicker(*engine);

@@ -41,6 +41,12 @@ DWORD WorkerThread::WaitServingSentMessages(DWORD milliseconds) const {
     const HANDLE handle = handle_.Get();
     const ULONGLONG deadline = milliseconds == INFINITE ? 0 : GetTickCount64() + milliseconds;
     for (;;) {
+        // Peeking delivers the messages sent to this thread; nothing posted
+        // is taken from the queue. It comes before each wait, which wakes
+        // only for messages sent since the queue was last looked at: one
+        // already waiting there would otherwise be left waiting.
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
         DWORD left = INFINITE;
         if (milliseconds != INFINITE) {
             const ULONGLONG now = GetTickCount64();
@@ -50,10 +56,6 @@ DWORD WorkerThread::WaitServingSentMessages(DWORD milliseconds) const {
         if (result != WAIT_OBJECT_0 + 1) {
             return result;
         }
-        // Peeking delivers the messages sent to this thread; nothing posted
-        // is taken from the queue.
-        MSG message;
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
 

@@ -58,7 +58,21 @@ bool CInetConnectionAsync::Probe() const {
     if ((flags & INTERNET_CONNECTION_PROXY) != 0) {
         return ProbeThroughProxy(settings_.probeUrl.c_str());
     }
-    return InternetCheckConnectionW(settings_.probeUrl.c_str(), FLAG_ICC_FORCE_CONNECTION, 0) != FALSE;
+    return ProbeDirect(settings_.probeUrl.c_str(), RequestLimits::All(settings_.requestTimeoutMs));
+}
+
+// The system's own connection check has no time limit: a server that takes
+// the connection and never answers, or a network that swallows it, would
+// hold the monitor, and with it the program's end, for as long as the
+// system waits. A request of our own carries the same limits as the proxy
+// path's.
+bool CInetConnectionAsync::ProbeDirect(const wchar_t* url, const RequestLimits& limits) const {
+    const InternetHandle session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    if (!session) {
+        return false;
+    }
+    return InternetRequest::Send(session.Get(), url, kAcceptAnyHeaders, INTERNET_FLAG_NO_CACHE_WRITE, limits)
+        .Answered();
 }
 
 // Probes never write to the cache: an old copy of the page proves nothing.
@@ -112,7 +126,11 @@ InternetHandle CInetConnectionAsync::OpenCheckedSession(const wchar_t* url) cons
         }
         return OpenSession();
     }
-    if (url != nullptr && !InternetCheckConnectionW(url, FLAG_ICC_FORCE_CONNECTION, 0)) {
+    // The check asks for what the fetch will, so it may wait for the answer
+    // as long as the fetch may.
+    const RequestLimits fetchLimits{settings_.requestTimeoutMs, settings_.requestTimeoutMs,
+                                    settings_.versionReceiveTimeoutMs};
+    if (url != nullptr && !ProbeDirect(url, fetchLimits)) {
         return {};
     }
     InternetHandle session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));

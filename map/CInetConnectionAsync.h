@@ -11,6 +11,7 @@
 #include "framework/Handles.h"
 #include "framework/WorkerThread.h"
 #include "map/InternetHandle.h"
+#include "map/InternetRequest.h"
 #include "map/OnlineSettings.h"
 #include "map/ProbePause.h"
 #include "map/core/ConnectivityState.h"
@@ -70,6 +71,7 @@ private:
     unsigned MonitorThreadProc();
     bool Probe() const;
     bool ProbeThroughProxy(const wchar_t* url) const;
+    bool ProbeDirect(const wchar_t* url, const RequestLimits& limits) const;
     BOOL ConnectedState(DWORD* flags) const;
     void ApplyRequestTimeouts(const InternetHandle& session) const;
     void PublishProbe(bool succeeded);

@@ -15,12 +15,16 @@ done
 # Windows build exists (tools/build.sh makes it); the panels need a display.
 if [ -z "${*:-}" ] && [ -x build/windows/wine-exec ]; then
     cmake --build build/windows -j "$(nproc)" --target folder_scan_timing presenter_playback_timing \
-        engine_playback_timing panel_redraw_timing
+        engine_playback_timing panel_redraw_timing main_window_job_timing
     echo "folder scan under Wine:"
     build/windows/wine-exec build/windows/tests/folder_scan_timing.exe
     echo "sensor panels under Wine:"
     xvfb-run -a -s "-screen 0 1280x1024x24" \
         build/windows/wine-exec build/windows/tests/panels/panel_redraw_timing.exe
+    echo "CSV export of 1000 recordings through the main window under Wine:"
+    build/windows/wine-exec --stop-server
+    xvfb-run -a -s "-screen 0 1280x1024x24" \
+        build/windows/wine-exec build/windows/tests/app/main_window_job_timing.exe csv
 
     # A 30 s 1280x720 movie at 30 fps, played once at normal speed through
     # the presenter; the target is 98 % of the 900 frames presented.

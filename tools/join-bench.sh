@@ -5,7 +5,8 @@
 # sample per chunk with one timing run per track, and ffmpeg's own chunking
 # (many samples-per-chunk runs) with a sound timing of two runs. Builds the
 # tools without sanitizers (build/release). Each figure is the best of RUNS
-# runs.
+# runs. When the Windows build exists, the join through the main window
+# under Wine is timed too, against the joiner alone there.
 #   tools/join-bench.sh [RUNS]
 set -eu
 cd "$(dirname "$0")/.."
@@ -14,6 +15,10 @@ tools/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DOSTRILEX_SANITIZER=none >/dev/null
 cmake --build build/release -j "$(nproc)" --target make_recording join_movies
+if [ -x build/windows/wine-exec ]; then
+    cmake --build build/windows -j "$(nproc)" --target main_window_job_timing
+    build/windows/wine-exec --stop-server
+fi
 
 bench=build/join-bench
 mkdir -p "$bench/out"
@@ -81,6 +86,26 @@ bench_set() {
     echo "cat:            ${cat_ms} ms"
     echo "joiner:         ${join_ms} ms ($(ratio "$join_ms" "$cat_ms") x cat)"
     echo "ffmpeg -c copy: ${ffmpeg_ms} ms ($(ratio "$ffmpeg_ms" "$cat_ms") x cat)"
+    window_join "$sources"
+}
+
+winpath() { printf 'Z:%s' "$(realpath "$1")" | tr '/' '\\'; }
+
+# The same join through the main window under Wine (mapped views, the
+# temporary file, the rename), against the joiner alone there, when the
+# Windows build exists (tools/build.sh makes it).
+window_join() {
+    [ -x build/windows/wine-exec ] || return 0
+    args=""
+    for file in $1; do args="$args $(winpath "$file")"; done
+    # shellcheck disable=SC2086
+    xvfb-run -a -s "-screen 0 1280x1024x24" build/windows/wine-exec \
+        build/windows/tests/app/main_window_job_timing.exe join "$(winpath "$bench/out")" $args \
+        2>/dev/null | tee "$bench/window.txt"
+    window_ms=$(sed -n 's/^join through the window: *\([0-9]*\) ms.*/\1/p' "$bench/window.txt")
+    [ -n "$window_ms" ] || return 0
+    echo "window:         ${window_ms} ms ($(ratio "$window_ms" "$cat_ms") x cat," \
+        "$(ratio "$window_ms" "$join_ms") x the native joiner)"
 }
 
 # 60.032 s of AAC is a whole number of frames: one timing run per track.

@@ -7,7 +7,7 @@
 namespace {
 
 constexpr int kVideoLeft = 6;
-constexpr int kVideoTop = 24;  // below the painted title band
+constexpr int kVideoTop = kTitleBandHeight;
 constexpr std::array<LayoutPoint, kSizeModes> kVideoSizes{{{656, 373}, {868, 493}, {1108, 628}}};
 
 constexpr int kSeekSliderHeight = 10;
@@ -41,6 +41,22 @@ int LargeLayoutSlot(int button) {
 }
 
 }  // namespace
+
+bool InDragStrip(const LayoutPoint& client) {
+    return client.x >= 0 && client.x < kMainWindowWidth && client.y >= 0 && client.y < kTitleBandHeight;
+}
+
+LayoutRect KeepOnWorkArea(const LayoutRect& window, const LayoutRect& workArea) {
+    int dx = window.left < workArea.left ? workArea.left - window.left : 0;
+    int dy = window.top < workArea.top ? workArea.top - window.top : 0;
+    if (window.right + dx > workArea.right) {
+        dx -= window.right + dx - workArea.right;
+    }
+    if (window.bottom + dy > workArea.bottom) {
+        dy -= window.bottom + dy - workArea.bottom;
+    }
+    return {window.left + dx, window.top + dy, window.right + dx, window.bottom + dy};
+}
 
 LayoutRect MainClientRect() { return {0, 0, kMainWindowWidth, kMainWindowHeight}; }
 

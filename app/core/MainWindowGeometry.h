@@ -17,6 +17,16 @@ struct LayoutPoint {
     bool operator==(const LayoutPoint& other) const { return x == other.x && y == other.y; }
 };
 
+// The band along the top where the window paints its title; the window is
+// dragged by it, and by nothing else.
+constexpr int kTitleBandHeight = 24;
+bool InDragStrip(const LayoutPoint& client);
+
+// Where a window of the given screen rectangle stays wholly on the work
+// area: pushed right and down off negative edges, and back by what it
+// overhangs on the right and at the bottom.
+LayoutRect KeepOnWorkArea(const LayoutRect& window, const LayoutRect& workArea);
+
 LayoutRect MainClientRect();
 // The video surface of a size mode (0 small, 1 medium, 2 large).
 LayoutRect VideoArea(int sizeMode);

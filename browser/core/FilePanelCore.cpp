@@ -141,7 +141,8 @@ void FilePanelCore::OpenSource(UiStringView path, SourceKind kind) {
         const UiString folder(path);
         const UiString parent = ParentPath(folder);
         tree_.SetRootPath(parent);
-        host_.SetWatchedPath(parent);
+        // A drive root has no parent to watch; losing the drive is losing it.
+        host_.SetWatchedPath(parent.empty() ? folder + UI_TEXT('\\') : parent);
         const TreeItemId top = tree_.InsertLast(kNoTreeItem, LastPathComponent(folder), 0);
         walker.FillFolderTree(folder, tree_, top, &list_.allRecords, nullptr, false, true, nullptr, 0);
         SortMovieFileRecords(list_.allRecords);

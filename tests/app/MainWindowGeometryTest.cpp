@@ -65,4 +65,13 @@ TEST(MainWindowGeometry, WindowButtonsAndVolume) {
     EXPECT_EQ(VolumeSliderRect(kClient), (LayoutRect{1000, 670, 1100, 690}));
 }
 
+TEST(MainWindowGeometry, AWindowOffTheWorkAreaIsPulledBack) {
+    const LayoutRect work{0, 0, 1280, 1024};
+    EXPECT_EQ(KeepOnWorkArea({100, 50, 1220, 750}, work), (LayoutRect{100, 50, 1220, 750}));
+    EXPECT_EQ(KeepOnWorkArea({-30, -5, 1090, 695}, work), (LayoutRect{0, 0, 1120, 700}));
+    EXPECT_EQ(KeepOnWorkArea({400, 500, 1520, 1200}, work), (LayoutRect{160, 324, 1280, 1024}));
+    // A task bar on the left.
+    EXPECT_EQ(KeepOnWorkArea({-30, 0, 1090, 700}, {40, 0, 1280, 1024}), (LayoutRect{40, 0, 1160, 700}));
+}
+
 }  // namespace

@@ -13,6 +13,8 @@
 #include "TestRecordings.h"
 #include "support/CkadomirDlgTestAccess.h"
 #include "support/MainWindowFixture.h"
+#include "support/MessagePump.h"
+#include "ui/core/UiTextTable.h"
 
 namespace {
 
@@ -36,6 +38,21 @@ protected:
         }
     }
 
+    // The card goes: the folder behind its drive letter disappears (moved
+    // aside, and back for the next test).
+    bool PullTheCard() {
+        const char* folder = std::getenv("OSTRILEX_REMOVABLE_DRIVE_FOLDER");
+        pulledFrom_ = folder != nullptr ? std::wstring(folder, folder + std::strlen(folder)) : L"";
+        return !pulledFrom_.empty() && MoveFileW(pulledFrom_.c_str(), (pulledFrom_ + L".pulled").c_str());
+    }
+    void TearDown() override {
+        if (!pulledFrom_.empty()) {
+            MoveFileW((pulledFrom_ + L".pulled").c_str(), pulledFrom_.c_str());
+        }
+        MainWindowTest::TearDown();
+    }
+
+    std::wstring pulledFrom_;
     std::wstring card_;
 };
 
@@ -51,6 +68,32 @@ TEST_F(MainWindowOnACard, OpensTheCardsRecordingFolderAndOffersTheCsvExport) {
     EXPECT_TRUE(IsWindowEnabled(Child(38012)));
     // Joining needs a card too.
     EXPECT_TRUE(IsWindowEnabled(Child(38007)));
+}
+
+// A drive root chosen as a folder source has no parent folder to watch; the
+// root itself is watched, so losing the drive is reported.
+TEST_F(MainWindowOnACard, LosingADriveRootChosenAsFolderIsReported) {
+    Start();
+    CFilerContainer& panel = Access::FilePanel(*dialog);
+    panel.OpenSource(card_, kSourceFolder);
+    ASSERT_EQ(panel.Resource().WatchedPathText(), card_);
+    ASSERT_TRUE(PullTheCard());
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return panel.Resource().LastLostPath() == card_; }, 3000));
+}
+
+// A card has no recycle bin: before anything goes, the user is told that
+// it is gone for good.
+TEST_F(MainWindowOnACard, DeletingFromTheCardAsksFirstThatTheFilesAreGoneForGood) {
+    Start();
+    ASSERT_TRUE(OpenChosenClip());
+    selectionTicks = {1};
+    prompts.QueueMessageAnswer(IDCANCEL);
+    Command(38010);
+    ASSERT_TRUE(FinishJob());
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_EQ(prompts.Messages()[0].text, UiText(143));
+    EXPECT_EQ(prompts.Messages()[0].type & MB_OKCANCEL, static_cast<UINT>(MB_OKCANCEL));
+    EXPECT_EQ(FilesIn(card_ + L"DCIM\\100MEDIA").size(), 2u);
 }
 
 }  // namespace

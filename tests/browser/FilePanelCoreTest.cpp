@@ -118,6 +118,14 @@ TEST_F(FilePanel, AFolderSourceIsOneTopItemUnderItsParent) {
     }
 }
 
+TEST_F(FilePanel, ADriveRootAsFolderSourceWatchesTheRootItself) {
+    fs.AddRecordings("C:", {"2401020304_A001.MOV"});
+    panel.OpenSource(U("C:\\"), kSourceFolder);
+    EXPECT_EQ(panel.sourceKind, kSourceFolder);
+    EXPECT_EQ(host.watched, "C:\\");
+    EXPECT_EQ(list.ShownNames(), (std::vector<std::string>{"2401020304_A001.MOV"}));
+}
+
 TEST_F(FilePanel, AnEmptyPathOpensNothing) {
     for (const SourceKind kind : {kSourceSdCard, kSourceFolder, kSourceFile}) {
         panel.OpenSource(U(""), kind);

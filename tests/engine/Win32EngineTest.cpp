@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "PlayerEngine.h"
 #include "ProcessCounts.h"
 #include "ReaderTestSupport.h"
 #include "TestRecordings.h"
+#include "platform/NamedMutex.h"
 #include "reader/ReaderView.h"
 
 namespace {
@@ -55,6 +58,24 @@ TEST(Win32Engine, SetUpAndTakeDownLeaveNoHandleOrGdiObjectBehind) {
     EXPECT_FALSE(IsLiveGdiObject(lastFont));
     EXPECT_EQ(engine.overlayFont, nullptr);
     EXPECT_EQ(PlayerEngineWaiters, 0u);
+}
+
+// Readers that cannot get their walk lock fail the set-up after its own
+// locks and font were made: those go at once, not when the program ends.
+TEST(Win32Engine, AFailedSetUpLeavesNoLockOrFontBehind) {
+    VideoWindow window;
+    PlayerEngine engine;
+    ASSERT_EQ(PlayerEngine::Init(&engine, window.get(), L"メイリオ"), 1);
+    PlayerEngine::Uninit(&engine);
+    const DWORD before = CountOpenHandles();
+    {
+        ScopedNamedMutexFactory refuse([](const wchar_t* name) -> std::unique_ptr<NamedMutex> {
+            return std::wstring(name) == L"hMutexFind" ? nullptr : CreateSystemNamedMutex(name);
+        });
+        ASSERT_EQ(PlayerEngine::Init(&engine, window.get(), L"メイリオ"), 0);
+    }
+    EXPECT_EQ(CountOpenHandles(), before);
+    EXPECT_EQ(engine.overlayFont, nullptr);
 }
 
 TEST(Win32Engine, OverlayFontFollowsTheWindowsDpi) {

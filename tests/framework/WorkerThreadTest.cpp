@@ -72,6 +72,18 @@ TEST(WorkerThread, AWaitServingSentMessagesLetsABodyBlockedInSendMessageFinish) 
     EXPECT_EQ(answer.load(), 1);
 }
 
+TEST(WorkerThread, AWaitServingSentMessagesServesASendThatWasAlreadySeen) {
+    testing_support::HostWindow window;
+    const HWND target = window.Handle();
+    fw::WorkerThread thread([target] { return static_cast<unsigned>(SendMessageW(target, WM_GETTEXTLENGTH, 0, 0)); });
+    thread.Resume();
+    // Looking at the queue makes the waiting send an old one.
+    while (!(HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE)) {
+        Sleep(1);
+    }
+    EXPECT_EQ(thread.WaitServingSentMessages(2000), WAIT_OBJECT_0);
+}
+
 TEST(WorkerThread, AWaitServingSentMessagesLeavesPostedMessagesQueued) {
     testing_support::HostWindow window;
     PostMessageW(window.Handle(), WM_APP, 0, 0);

@@ -309,7 +309,7 @@ TEST_F(BridgeTest, TextsOfTheChosenRowAndNothingOutsideTheTable) {
     TextRowScope row(1);
     EXPECT_EQ(bridge_.GetRcString(48).Text(), L"完了しました。");
     EXPECT_EQ(bridge_.GetRcString(12).Text(), std::wstring(UiTextTable[1][12]));
-    for (int slot : {143, 259, 260, -1, INT32_MIN}) {
+    for (int slot : {144, 259, 260, -1, INT32_MIN}) {
         const OleString text = bridge_.GetRcString(slot);
         ASSERT_NE(text.Get(), nullptr) << slot;
         EXPECT_EQ(text.Text(), L"") << slot;

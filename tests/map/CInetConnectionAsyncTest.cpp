@@ -178,6 +178,21 @@ TEST_F(OnlineTest, StopDuringAProbeThatGetsNoAnswerIsBounded) {
     EXPECT_FALSE(monitor.Online());
 }
 
+// The same without a proxy: a provider that takes the connection and never
+// answers is offline, and neither the monitor's stop nor the update check's
+// session waits past the request limit for it.
+TEST_F(OnlineTest, DirectProbeOfAServerThatNeverAnswersIsBounded) {
+    LoopbackHttpServer provider(LoopbackHttpServer::Reply::Silent);
+    OnlineSettings settings = Settings(provider.Url(), false, 50);
+    settings.requestTimeoutMs = 500;
+    settings.versionReceiveTimeoutMs = 500;
+    CInetConnectionAsync monitor(settings);
+    ASSERT_TRUE(WaitFor([&] { return provider.Connections() >= 1; }, 3s));
+    EXPECT_LT(TimeOf([&] { monitor.StopMonitor(); }), 1500ms);
+    EXPECT_FALSE(monitor.Online());
+    EXPECT_LT(TimeOf([&] { EXPECT_FALSE(monitor.OpenCheckedSession(provider.Url().c_str())); }), 1500ms);
+}
+
 // Should its wake-up event not be made, the monitor still pauses between
 // probes (rather than ending at once and staying offline) and still stops.
 TEST_F(OnlineTest, PauseWithoutItsEventStillRunsAndStops) {

@@ -21,7 +21,7 @@ UiString Slot(int row, int slot) {
     return text ? UiString(text) : UiString();
 }
 
-TEST(UiTextTable, BothRowsFillSlots0To142AndLeaveTheRestEmpty) {
+TEST(UiTextTable, BothRowsFillSlots0To143AndLeaveTheRestEmpty) {
     for (int row = 0; row < kUiTextRows; ++row) {
         for (int slot = 0; slot < kUiTextSlots; ++slot) {
             const bool filled = UiTextTable[row][slot] != nullptr && UiTextTable[row][slot][0] != 0;
@@ -97,7 +97,7 @@ TEST(UiText, ReadsTheCurrentRowAndTreatsEmptySlotsAsEmptyText) {
         EXPECT_EQ(UiString(UiText(1)), UI_TEXT("結合"));
         EXPECT_EQ(UiString(UiText(130)), UI_TEXT("速度超過"));
     }
-    EXPECT_EQ(UiString(UiText(143)), UI_TEXT(""));
+    EXPECT_EQ(UiString(UiText(144)), UI_TEXT(""));
     EXPECT_EQ(UiString(UiText(259)), UI_TEXT(""));
     EXPECT_EQ(UiString(UiText(260)), UI_TEXT(""));
     EXPECT_EQ(UiString(UiText(-1)), UI_TEXT(""));

@@ -1,7 +1,7 @@
 #include "ui/core/UiTextTable.h"
 
 // Rows differ only where a text was reworded for the other row; the slot
-// numbers are what every window refers to. Slots 143 to 259 stay null.
+// numbers are what every window refers to. Slots 144 to 259 stay null.
 const UiChar* const UiTextTable[kUiTextRows][kUiTextSlots] = {
     {
         UI_TEXT("閉じる"),  // 0
@@ -147,6 +147,7 @@ const UiChar* const UiTextTable[kUiTextRows][kUiTextSlots] = {
         UI_TEXT("車両情報"),  // 140
         UI_TEXT("駐車衝撃"),  // 141
         UI_TEXT("ファイル数を減らしてください。"),  // 142
+        UI_TEXT("SDカードから削除したファイルはごみ箱に移らず、元に戻せません。削除しますか？"),  // 143
     },
     {
         UI_TEXT("閉じる"),  // 0
@@ -292,6 +293,7 @@ const UiChar* const UiTextTable[kUiTextRows][kUiTextSlots] = {
         UI_TEXT("車両情報"),  // 140
         UI_TEXT("駐車衝撃"),  // 141
         UI_TEXT("ファイル数を減らしてください。"),  // 142
+        UI_TEXT("SDカードから削除したファイルはごみ箱に移らず、元に戻せません。削除しますか？"),  // 143
     },
 };
 

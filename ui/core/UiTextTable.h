@@ -8,8 +8,8 @@
 // hold Japanese texts; the same slot means the same role in both rows.
 constexpr int kUiTextRows = 2;
 constexpr int kUiTextSlots = 260;
-// Slots 0 to 142 hold texts; the rest are empty.
-constexpr int kUiTextFilledSlots = 143;
+// Slots 0 to 143 hold texts; the rest are empty.
+constexpr int kUiTextFilledSlots = 144;
 
 extern const UiChar* const UiTextTable[kUiTextRows][kUiTextSlots];
 

@@ -44,5 +44,11 @@ public:
         d.fullScreen_ = fullScreen;
     }
     static void SetZoomMode(CkadomirDlg& d, int on) { d.SetZoomMode(on); }
+    static bool JobPending(const CkadomirDlg& d) { return d.workerDonePending_ || d.worker_ != nullptr; }
+    static const MovieFileRecordList& Shown(const CkadomirDlg& d) { return d.filePanel_.List().shownRecords; }
     static bool HoldsLocks(const CkadomirDlg& d) { return d.clipListLock_.Valid() && d.eventMarkerLock_.Valid(); }
+    static CFilerContainer& FilePanel(CkadomirDlg& d) { return d.filePanel_; }
+    static int FullScreen(const CkadomirDlg& d) { return d.fullScreen_; }
+    static int ZoomMode(const CkadomirDlg& d) { return d.videoSurface_.zoomMode; }
+    static void SetClipOpen(CkadomirDlg& d, int open) { d.clipOpen_ = open; }
 };

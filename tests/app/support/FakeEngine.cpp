@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "ClipDataPreload.h"
 #include "app/MainWindowMessages.h"
@@ -51,6 +52,7 @@ int32_t OpenMovie(PlayerEngine* engine, const wchar_t* path) {
         return 0;
     }
     engine->EnginePlayState = PlayState::kStopped;
+    Fake().openFile.Reset(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (Fake().postReady) {
         PostMessageW(engine->videoWindow, WM_PLAYER_READY, 0, 0);
     }
@@ -59,6 +61,7 @@ int32_t OpenMovie(PlayerEngine* engine, const wchar_t* path) {
 
 int32_t CloseMovie(PlayerEngine* engine) {
     Fake().Log("CloseMovie");
+    Fake().openFile.Reset();
     engine->EnginePlayState = PlayState::kNone;
     return 1;
 }
@@ -170,9 +173,14 @@ int32_t SetVideoZoom(PlayerEngine*, int32_t x, int32_t y, int32_t panX, int32_t 
     return 1;
 }
 
-int32_t SaveSnapshot(PlayerEngine*, const wchar_t*) {
-    Fake().Log("SaveSnapshot");
-    return 0;
+int32_t SaveSnapshot(PlayerEngine*, const wchar_t* path) {
+    Fake().Log("SaveSnapshot " + NameOf(path));
+    if (Fake().snapshotWritesFile) {
+        const fw::UniqueHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        DWORD written = 0;
+        WriteFile(file.Get(), "jpeg", 4, &written, nullptr);
+    }
+    return Fake().snapshotResult;
 }
 
 int32_t RepaintVideo(PlayerEngine*) {
@@ -241,6 +249,9 @@ void FakeEngine::Reset() {
     frameDuration = 33.3667f;
     videoWidth = 0;
     videoHeight = 0;
+    snapshotResult = 0;
+    snapshotWritesFile = false;
+    openFile.Reset();
 }
 
 void FakeEngine::Log(const std::string& line) {

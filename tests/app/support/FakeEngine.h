@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PlayerEngine.h"
+#include "framework/Handles.h"
 
 namespace testing_support {
 
@@ -43,6 +44,13 @@ public:
     float frameDuration = 33.3667f;
     int32_t videoWidth = 0;
     int32_t videoHeight = 0;
+    // The snapshot: its answer, and whether it leaves a file.
+    int32_t snapshotResult = 0;
+    bool snapshotWritesFile = false;
+
+    // The open movie's file, held without leave to delete it, as a player
+    // holds it.
+    fw::UniqueHandle openFile;
 
 private:
     mutable std::mutex mutex_;

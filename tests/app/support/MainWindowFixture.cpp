@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "CkadomirDlgTestAccess.h"
@@ -84,6 +85,22 @@ MainWindowSeams MainWindowTest::Seams() {
         mapWindowBridge = &bridge;
         return std::make_unique<MapWindowStandIn>(134);
     };
+    // The selection dialog runs modeless on the job's thread and is
+    // answered at once.
+    seams.runSelection = [this](CFileSelectDlg& selection, HWND owner) -> INT_PTR {
+        selectionOwner = owner;
+        if (!selection.CreateModeless(owner)) {
+            return -1;
+        }
+        const HWND list = GetDlgItem(selection.Handle(), CFileSelectDlg::kListId);
+        for (const int row : selectionTicks) {
+            ListView_SetCheckState(list, row, TRUE);
+        }
+        SendMessageW(selection.Handle(), WM_COMMAND, selectionAnswer, 0);
+        selection.DestroyWindow();
+        return selectionAnswer;
+    };
+    seams.freeSpace = [this](const std::wstring&) { return freeBytes; };
     // The monitor answers at once and never goes on the network.
     seams.online.probeIntervalMs = 20;
     seams.online.probe = [] { return true; };
@@ -116,6 +133,38 @@ bool MainWindowTest::OpenChosenClip() {
 
 void MainWindowTest::ClickRow(int row) const {
     ListView_SetItemState(Child(1001), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+bool MainWindowTest::WaitUntilAJobSends() {
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    while (!(HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE)) {
+        if (GetTickCount64() >= deadline) {
+            return false;
+        }
+        Sleep(1);
+    }
+    return true;
+}
+
+bool MainWindowTest::FinishJob() const {
+    return PumpUntil([this] { return !CkadomirDlgTestAccess::JobPending(*dialog); }, 10000);
+}
+
+std::vector<std::wstring> MainWindowTest::FilesIn(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            names.emplace_back(found.cFileName);
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 bool MainWindowTest::CloseFromSystemMenu() {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -64,6 +66,13 @@ protected:
     bool OpenChosenClip();
     // Selects a row of the recording list as a click does.
     void ClickRow(int row) const;
+    // Waits, without handling anything, until a job's thread is blocked in
+    // sending to this thread; false when none does in time.
+    static bool WaitUntilAJobSends();
+    // Handles messages until the running job has been wound up.
+    bool FinishJob() const;
+    // The folder's file names, in name order.
+    static std::vector<std::wstring> FilesIn(const std::wstring& folder);
 
     HWND Window() const { return dialog->Handle(); }
     HWND Child(int id) const { return GetDlgItem(Window(), id); }
@@ -78,6 +87,13 @@ protected:
     PlayerEngine& block = ThePlayerEngine();
     TempFolder folder;
     ScriptedPrompts prompts;
+    // The selection dialog of the delete and join jobs: the rows it ticks,
+    // the button that closes it, and the owner it was run over.
+    std::vector<int> selectionTicks;
+    INT_PTR selectionAnswer = IDOK;
+    std::atomic<HWND> selectionOwner{nullptr};
+    // The free space of every folder the join asks about.
+    std::optional<uint64_t> freeBytes = uint64_t{1} << 40;
     std::vector<bool> mapWindowKinds;  // what the map factory was asked for
     IHostWebViewFuncs* mapWindowBridge = nullptr;  // what its page would call
     std::unique_ptr<CkadomirDlg> dialog;
