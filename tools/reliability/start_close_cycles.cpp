@@ -4,17 +4,23 @@
 //   start_close_cycles PROGRAM WORKDIR [CYCLES]
 //
 // The working directory holds the settings file that names the recordings
-// to open. Every other run is closed while a clip plays (the play command
-// is given once the clip's data have arrived, and the window is watched
-// until it shows the position moving); the others are closed as soon as the window
-// shows, while the first clip is still being opened and loaded. The window
-// is closed by its close button and by the system menu in turn.
+// to open, and names its "csv" folder as the export folder. Every other run
+// is closed while a clip plays (the play command is given once the clip's
+// data have arrived, and the window is watched until it shows the position
+// moving); every sixth run is closed while the CSV export's worker writes
+// (started through the export button and the folder chooser, and watched
+// until the progress bar shows with the controls off); the others are
+// closed as soon as the window shows, while the first clip is still being
+// opened and loaded. The window is closed by its close button and by the
+// system menu in turn.
 //
 // A run is clean when the program ends by itself with exit code 0 and
-// never shows a box of its own; a hang when it is still there after the
-// exit limit (it is then ended by force); a crash when it ends with any
-// other code. The counts are printed at the end; the exit code is 0 only
-// when every run was clean and every run meant to play did.
+// never shows a box of its own, but for the box saying the export is done,
+// which is answered with OK (the run then did not close over a running
+// export: it ended first); a hang when it is still there after the exit
+// limit (it is then ended by force); a crash when it ends with any other
+// code. The counts are printed at the end; the exit code is 0 only when every run was clean and every
+// run meant to play or to close over a running export got there.
 
 #include <windows.h>
 
@@ -22,8 +28,11 @@
 #include <cwchar>
 #include <string>
 
+#include "app/MainWindowIds.h"
 #include "framework/DeviceContext.h"
 #include "framework/Handles.h"
+#include "tools/reliability/ExportJob.h"
+#include "tools/reliability/ProcessWindows.h"
 
 namespace {
 
@@ -32,57 +41,21 @@ constexpr DWORD kLoadLimitMs = 20000;
 constexpr DWORD kPlayLimitMs = 10000;
 constexpr DWORD kExitLimitMs = 20000;
 constexpr int kDefaultCycles = 50;
-constexpr UINT kCommandClose = 14;
-constexpr UINT kCommandPlay = 38002;
-constexpr int kPlayButtonId = 38002;
+constexpr int kJobEvery = 6;
+constexpr int kJobAt = 2;  // of each kJobEvery runs; an even one, so it takes none from the playing runs
+constexpr wchar_t kExportFolder[] = L"\\csv";
 
-struct Search {
-    DWORD process;
-    const wchar_t* title;  // null: any dialog box ("#32770") of the process
-    HWND except;           // not this one (the main window is a dialog too)
-    HWND found;
-};
+// What a run does before it closes the window.
+enum class Kind { Open, Play, Job };
 
-BOOL CALLBACK FindWindowOf(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<Search*>(lParam);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search->process || !IsWindowVisible(window) || window == search->except) {
-        return TRUE;
+Kind KindOf(int cycle) {
+    if (cycle % 2 == 1) {
+        return Kind::Play;
     }
-    wchar_t text[64] = L"";
-    if (search->title != nullptr) {
-        GetWindowTextW(window, text, 64);
-        if (std::wstring(text) != search->title) {
-            return TRUE;
-        }
-    } else {
-        GetClassNameW(window, text, 64);
-        if (std::wstring(text) != L"#32770") {
-            return TRUE;
-        }
-    }
-    search->found = window;
-    return FALSE;
+    return cycle % kJobEvery == kJobAt ? Kind::Job : Kind::Open;
 }
 
-HWND WindowOf(DWORD process, const wchar_t* title, HWND except = nullptr) {
-    Search search{process, title, except, nullptr};
-    EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-template <class Condition>
-bool WaitUntil(Condition condition, DWORD limitMs) {
-    const ULONGLONG deadline = GetTickCount64() + limitMs;
-    while (!condition()) {
-        if (GetTickCount64() >= deadline) {
-            return false;
-        }
-        Sleep(20);
-    }
-    return true;
-}
+bool BySystemMenu(int cycle) { return cycle % 4 < 2; }
 
 // A checksum of what the screen shows of a window.
 unsigned long long Picture(HWND window) {
@@ -122,14 +95,16 @@ enum class Outcome { Clean, Hang, Crash, NoWindow };
 struct Run {
     Outcome outcome = Outcome::Clean;
     DWORD exitCode = 0;
-    bool played = false;
+    bool reached = false;  // it played, or its export was writing, when closed
     bool boxShown = false;
+    bool finishedAnswered = false;
     DWORD closeMs = 0;
 };
 
 class Cycles {
 public:
-    Cycles(std::wstring program, std::wstring work) : program_(std::move(program)), work_(std::move(work)) {}
+    Cycles(std::wstring program, std::wstring work)
+        : program_(std::move(program)), work_(std::move(work)), export_(work_ + kExportFolder) {}
 
     Run Once(int cycle) {
         Run run;
@@ -145,27 +120,17 @@ public:
         CloseHandle(info.hThread);
         const fw::UniqueHandle process(info.hProcess);
         HWND window = nullptr;
-        WaitUntil([&] { return (window = WindowOf(info.dwProcessId, L"Ostrilex")) != nullptr; }, kStartLimitMs);
+        WaitUntil([&] { return (window = WindowTitled(info.dwProcessId, kProductName)) != nullptr; },
+                  kStartLimitMs);
         if (window == nullptr) {
             run.outcome = Outcome::NoWindow;
         } else {
-            if (cycle % 2 == 1) {
-                run.played = Play(window);
-            }
-            run.boxShown = WindowOf(info.dwProcessId, nullptr, window) != nullptr;
-            const ULONGLONG closing = GetTickCount64();
-            if (cycle % 4 < 2) {
-                PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-            } else {
-                PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCommandClose, BN_CLICKED),
-                             reinterpret_cast<LPARAM>(GetDlgItem(window, kCommandClose)));
-            }
-            const DWORD ended = WaitForSingleObject(process.Get(), kExitLimitMs);
-            run.closeMs = static_cast<DWORD>(GetTickCount64() - closing);
-            if (ended != WAIT_OBJECT_0) {
-                run.boxShown = run.boxShown || WindowOf(info.dwProcessId, nullptr, window) != nullptr;
-                run.outcome = Outcome::Hang;
-            }
+            Prepare(KindOf(cycle), info.dwProcessId, window, run);
+            const HWND box = BoxOf(info.dwProcessId, window);
+            run.boxShown = box != nullptr && !ExportJob::IsFinishedBox(box);
+            Close(cycle, process.Get(), info.dwProcessId, window, run);
+            // The export said it was done: the window did not close over it.
+            run.reached = run.reached && !run.finishedAnswered;
         }
         if (run.outcome != Outcome::Clean) {
             TerminateProcess(process.Get(), 99);
@@ -179,16 +144,52 @@ public:
     }
 
 private:
+    void Prepare(Kind kind, DWORD processId, HWND window, Run& run) const {
+        if (kind == Kind::Play) {
+            run.reached = Play(window);
+        } else if (kind == Kind::Job) {
+            run.reached = export_.StartAndWaitRunning(processId, window);
+        }
+    }
+
+    // Closes the window and waits for the program to end, answering the
+    // box that says the export is done should it come.
+    static void Close(int cycle, HANDLE process, DWORD processId, HWND window, Run& run) {
+        const ULONGLONG closing = GetTickCount64();
+        if (BySystemMenu(cycle)) {
+            PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else {
+            PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCommandClose, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(window, kCommandClose)));
+        }
+        const bool ended = WaitUntil(
+            [&] {
+                const HWND box = BoxOf(processId, window);
+                if (box != nullptr && ExportJob::IsFinishedBox(box)) {
+                    run.finishedAnswered = true;
+                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                } else if (box != nullptr) {
+                    run.boxShown = true;
+                }
+                return WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+            },
+            kExitLimitMs);
+        run.closeMs = static_cast<DWORD>(GetTickCount64() - closing);
+        if (!ended) {
+            run.outcome = Outcome::Hang;
+        }
+    }
+
     // Plays the first clip once its data are in (the play button comes on),
     // and waits until the window shows the position moving (the seek bar's
     // thumb, the graph's position line): the video area itself reads back
     // black from the screen under Wine.
     static bool Play(HWND window) {
-        const HWND play = GetDlgItem(window, kPlayButtonId);
+        const HWND play = GetDlgItem(window, kCommandPlayPause);
         if (!WaitUntil([&] { return IsWindowEnabled(play) != FALSE; }, kLoadLimitMs)) {
             return false;
         }
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCommandPlay, BN_CLICKED), reinterpret_cast<LPARAM>(play));
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCommandPlayPause, BN_CLICKED), reinterpret_cast<LPARAM>(play));
         unsigned long long last = Picture(window);
         int changes = 0;
         return WaitUntil(
@@ -203,6 +204,7 @@ private:
 
     std::wstring program_;
     std::wstring work_;
+    ExportJob export_;
 };
 
 const wchar_t* Describe(Outcome outcome) {
@@ -218,6 +220,38 @@ const wchar_t* Describe(Outcome outcome) {
     }
 }
 
+const wchar_t* Describe(Kind kind, const Run& run) {
+    switch (kind) {
+    case Kind::Play:
+        return run.reached ? L"while playing" : L"play NOT seen";
+    case Kind::Job:
+        if (run.finishedAnswered) {
+            return L"export ENDED before the close";
+        }
+        return run.reached ? L"while exporting" : L"export NOT seen";
+    default:
+        return L"while opening";
+    }
+}
+
+struct Counts {
+    int clean = 0, hangs = 0, crashes = 0, noWindow = 0, boxes = 0, answered = 0;
+    int played = 0, playAsked = 0, exported = 0, exportAsked = 0;
+
+    void Add(Kind kind, const Run& run) {
+        playAsked += kind == Kind::Play ? 1 : 0;
+        played += kind == Kind::Play && run.reached ? 1 : 0;
+        exportAsked += kind == Kind::Job ? 1 : 0;
+        exported += kind == Kind::Job && run.reached ? 1 : 0;
+        boxes += run.boxShown ? 1 : 0;
+        answered += run.finishedAnswered ? 1 : 0;
+        clean += run.outcome == Outcome::Clean && !run.boxShown ? 1 : 0;
+        hangs += run.outcome == Outcome::Hang ? 1 : 0;
+        crashes += run.outcome == Outcome::Crash ? 1 : 0;
+        noWindow += run.outcome == Outcome::NoWindow ? 1 : 0;
+    }
+};
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -227,27 +261,26 @@ int wmain(int argc, wchar_t** argv) {
     }
     const int cycles = argc > 3 ? _wtoi(argv[3]) : kDefaultCycles;
     Cycles runner(argv[1], argv[2]);
-    int clean = 0, hangs = 0, crashes = 0, noWindow = 0, boxes = 0, played = 0, playAsked = 0;
+    Counts counts;
     for (int cycle = 0; cycle < cycles; ++cycle) {
         const Run run = runner.Once(cycle);
-        playAsked += cycle % 2;
-        played += run.played ? 1 : 0;
-        boxes += run.boxShown ? 1 : 0;
-        clean += run.outcome == Outcome::Clean && !run.boxShown ? 1 : 0;
-        hangs += run.outcome == Outcome::Hang ? 1 : 0;
-        crashes += run.outcome == Outcome::Crash ? 1 : 0;
-        noWindow += run.outcome == Outcome::NoWindow ? 1 : 0;
-        std::wprintf(L"cycle %2d: %-9ls %ls, closed by the %ls, exit code %lu, closed in %lu ms%ls\n", cycle + 1,
-                     Describe(run.outcome), cycle % 2 == 1 ? (run.played ? L"while playing" : L"play NOT seen")
-                                                           : L"while opening",
-                     cycle % 4 < 2 ? L"system menu" : L"close button", run.exitCode, run.closeMs,
+        const Kind kind = KindOf(cycle);
+        counts.Add(kind, run);
+        std::wprintf(L"cycle %2d: %-9ls %ls, closed by the %ls, exit code %lu, closed in %lu ms%ls%ls\n", cycle + 1,
+                     Describe(run.outcome), Describe(kind, run),
+                     BySystemMenu(cycle) ? L"system menu" : L"close button", run.exitCode, run.closeMs,
+                     run.finishedAnswered ? L", its done box answered" : L"",
                      run.boxShown ? L", a box was shown" : L"");
         std::fflush(stdout);
     }
     std::wprintf(L"\n%d runs: %d clean, %d hangs, %d crashes, %d without a window, %d with a box; "
-                 L"%d of %d closed while a clip played\n",
-                 cycles, clean, hangs, crashes, noWindow, boxes, played, playAsked);
-    // A run meant to close while a clip plays proves nothing when the clip
-    // never played.
-    return clean == cycles && played == playAsked ? 0 : 1;
+                 L"%d of %d closed while a clip played, %d of %d while an export ran "
+                 L"(%d done boxes answered)\n",
+                 cycles, counts.clean, counts.hangs, counts.crashes, counts.noWindow, counts.boxes, counts.played,
+                 counts.playAsked, counts.exported, counts.exportAsked, counts.answered);
+    // A run meant to close while a clip plays or an export runs proves
+    // nothing when it never got there.
+    return counts.clean == cycles && counts.played == counts.playAsked && counts.exported == counts.exportAsked
+               ? 0
+               : 1;
 }
