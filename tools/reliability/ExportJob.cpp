@@ -50,6 +50,9 @@ bool ExportJob::StartAndWaitRunning(DWORD process, HWND window) const {
     if (!WaitUntil([&] { return IsWindowEnabled(play) != FALSE; }, kLoadLimitMs)) {
         return false;
     }
+    // Out of the way: the chooser's folder tree selects what the pointer
+    // rests on, not the folder it was opened at.
+    SetCursorPos(0, 0);
     Click(window, kCommandCsv);
     HWND chooser = nullptr;
     if (!WaitUntil([&] { return (chooser = BoxOf(process, window)) != nullptr; }, kChooserLimitMs)) {
