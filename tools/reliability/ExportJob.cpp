@@ -2,11 +2,10 @@
 
 #include "app/MainWindowIds.h"
 #include "tools/reliability/ProcessWindows.h"
-#include "ui/controls/CSkinProgressBarCtrl.h"
+#include "tools/reliability/ViewerState.h"
 
 namespace {
 
-constexpr DWORD kLoadLimitMs = 20000;
 constexpr DWORD kChooserLimitMs = 10000;
 constexpr DWORD kWorkerLimitMs = 20000;
 constexpr wchar_t kFinishedMessage[] = L"完了しました。";
@@ -15,12 +14,6 @@ constexpr wchar_t kExportPattern[] = L"\\*.csv";
 void Click(HWND dialog, UINT command) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, static_cast<int>(command))));
-}
-
-bool WorkerWriting(HWND window) {
-    const HWND bar = GetDlgItem(window, CSkinProgressBarCtrl::kControlId);
-    const HWND play = GetDlgItem(window, kCommandPlayPause);
-    return bar != nullptr && IsWindowVisible(bar) && play != nullptr && !IsWindowEnabled(play);
 }
 
 // Closes a file search.
@@ -46,8 +39,7 @@ private:
 
 bool ExportJob::StartAndWaitRunning(DWORD process, HWND window) const {
     RemoveEarlierExports();
-    const HWND play = GetDlgItem(window, kCommandPlayPause);
-    if (!WaitUntil([&] { return IsWindowEnabled(play) != FALSE; }, kLoadLimitMs)) {
+    if (!WaitForClipData(window)) {
         return false;
     }
     // Out of the way: the chooser's folder tree selects what the pointer

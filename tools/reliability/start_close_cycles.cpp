@@ -33,11 +33,11 @@
 #include "framework/Handles.h"
 #include "tools/reliability/ExportJob.h"
 #include "tools/reliability/ProcessWindows.h"
+#include "tools/reliability/ViewerState.h"
 
 namespace {
 
 constexpr DWORD kStartLimitMs = 30000;
-constexpr DWORD kLoadLimitMs = 20000;
 constexpr DWORD kPlayLimitMs = 10000;
 constexpr DWORD kExitLimitMs = 20000;
 constexpr int kDefaultCycles = 50;
@@ -185,10 +185,10 @@ private:
     // thumb, the graph's position line): the video area itself reads back
     // black from the screen under Wine.
     static bool Play(HWND window) {
-        const HWND play = GetDlgItem(window, kCommandPlayPause);
-        if (!WaitUntil([&] { return IsWindowEnabled(play) != FALSE; }, kLoadLimitMs)) {
+        if (!WaitForClipData(window)) {
             return false;
         }
+        const HWND play = GetDlgItem(window, kCommandPlayPause);
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCommandPlayPause, BN_CLICKED), reinterpret_cast<LPARAM>(play));
         unsigned long long last = Picture(window);
         int changes = 0;
