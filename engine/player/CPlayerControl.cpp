@@ -181,13 +181,19 @@ HRESULT CPlayer::PauseSession() {
 
 HRESULT CPlayer::StopSession() {
     fw::ComPtr<IMFMediaSession> session;
+    fw::ComPtr<IMFActivate> presenter;
     {
         std::lock_guard<std::mutex> hold(lock_);
         const PlayerState state = state_;
         if ((state != PlayerState::Started && state != PlayerState::Paused) || !session_) return S_OK;
         session = session_;
+        presenter = presenterActivation_;
     }
-    const HRESULT hr = underWine_ ? StopRunningSession(session.Get()) : session->Stop();
+    // A paused session still gets its presented samples back, and each
+    // one asks the mixer for the next: the stop the window gives on its
+    // way out met one of them and left renderer and mixer waiting on each
+    // other, and the session's shutdown on both.
+    const HRESULT hr = underWine_ ? StopWithOutputClosed(session.Get(), presenter.Get()) : session->Stop();
     if (SUCCEEDED(hr)) state_ = PlayerState::Stopped;
     return hr;
 }
