@@ -4,32 +4,17 @@
 // tree adds up to the file's size, every box lies inside its parent, and
 // every listed box is of its list's type.
 
-#include <cstdlib>
-#include <cstring>
-
-#include "FixedOffsetTimeZone.h"
+#include "FuzzFiles.h"
 #include "KnownBoxTypes.h"
 #include "index/MovieBoxIndex.h"
-#include "platform/MappingErrorReporter.h"
-#include "platform/MemoryByteSource.h"
 
 namespace {
+
+using fuzz::Check;
 
 constexpr wchar_t kPath[] = L"fuzz.MOV";
 constexpr char kListTags[kBoxListCount][5] = {"mdat", "udat", "stsz", "stco", "mdhd", "stss",
                                               "stts", "mvhd", "tkhd", "elst", "stsd"};
-
-const uint8_t* g_data = nullptr;
-size_t g_size = 0;
-
-std::unique_ptr<ByteSource> OpenInput(const std::filesystem::path&) {
-    if (g_size == 0) return nullptr;
-    return MakeMemoryByteSource(std::vector<uint8_t>(g_data, g_data + g_size));
-}
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
 
 void CheckNode(const BoxNode& node, int32_t depth) {
     Check(node.depth == depth);
@@ -47,13 +32,11 @@ void CheckNode(const BoxNode& node, int32_t depth) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static ScopedByteSourceOpener opener(OpenInput);
-    static ScopedMappingErrorReporter noViewMayFail([](uint32_t) { std::abort(); });
+    fuzz::ServeFilesFromMemory();
     static const bool built = BuildKnownBoxTypes();
     static const FixedOffsetTimeZone zone(9 * 60);
     Check(built);
-    g_data = data;
-    g_size = size;
+    fuzz::SetFile(kPath, data, size);
 
     const auto index = MovieBoxIndex::Open(kPath);
     if (!index) return 0;

@@ -2,10 +2,9 @@
 // index over whatever they parsed, checking that every frame points at a
 // parsed record and every link stays inside its vector.
 
-#include <cstdlib>
-
-#include "DataSectionFuzzInput.h"
 #include "FixedOffsetTimeZone.h"
+#include "FuzzFiles.h"
+#include "FuzzInputLayout.h"
 #include "format/ByteOrder.h"
 #include "format/DataSectionHandlers.h"
 #include "format/FrameRecordIndex.h"
@@ -17,9 +16,7 @@ bool Inside(const T* p, const std::vector<T>& v) {
     return p >= v.data() && p < v.data() + v.size();
 }
 
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
+using fuzz::Check;
 
 void CheckIndex(const ClipRecords& r) {
     for (const GSensorRecord* g : r.frameIndex) Check(Inside(g, r.gsensor));

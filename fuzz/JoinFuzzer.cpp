@@ -5,33 +5,16 @@
 // sample tables (runs of chunks and of timing included) that place every
 // sample.
 
-#include <cstdlib>
-#include <map>
-#include <mutex>
-
-#include "FixedOffsetTimeZone.h"
-#include "JoinFuzzInput.h"
+#include "FuzzFiles.h"
+#include "FuzzInputLayout.h"
 #include "KnownBoxTypes.h"
 #include "format/ByteOrder.h"
 #include "joiner/MovieJoiner.h"
-#include "platform/MappingErrorReporter.h"
-#include "platform/MemoryByteSource.h"
 #include "platform/MemoryOutputSink.h"
-#include "reader/MappedMovieFile.h"
 
 namespace {
 
-std::map<std::wstring, std::vector<uint8_t>> g_files;
-
-std::unique_ptr<ByteSource> OpenInput(const std::filesystem::path& path) {
-    const auto found = g_files.find(path.wstring());
-    if (found == g_files.end() || found->second.empty()) return nullptr;
-    return MakeMemoryByteSource(found->second);
-}
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
+using fuzz::Check;
 
 uint64_t Entries(const MovieBoxIndex& index) {
     const BoxNode* section = index.First(BoxList::kUdat);
@@ -63,7 +46,7 @@ std::vector<uint64_t> SampleCounts(const MovieBoxIndex& index) {
 }
 
 void CheckJoined(const std::vector<uint8_t>& joined, uint64_t entries, const std::vector<uint64_t>& samples) {
-    g_files[L"joined"] = joined;
+    fuzz::SetFile(L"joined", joined.data(), joined.size());
     const auto again = MovieBoxIndex::Open(L"joined");
     Check(again != nullptr);
     Check(again->Root().GetTotalSize() - 8 == joined.size());
@@ -71,13 +54,7 @@ void CheckJoined(const std::vector<uint8_t>& joined, uint64_t entries, const std
     Check(MovieJoiner::TablesHold(*again));
     Check(SampleCounts(*again) == samples);
 
-    static const FixedOffsetTimeZone zone;
-    static MappedMovieFile reader;
-    static const bool ready = [] {
-        reader.SetTimeZone(zone);
-        return reader.Init();
-    }();
-    Check(ready);
+    MappedMovieFile& reader = fuzz::Reader();
     if (reader.OpenAndParse(L"joined")) {
         Check(reader.Records()->gps.empty() || reader.Records()->gps.size() == entries);
     }
@@ -87,22 +64,21 @@ void CheckJoined(const std::vector<uint8_t>& joined, uint64_t entries, const std
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static ScopedByteSourceOpener opener(OpenInput);
-    static ScopedMappingErrorReporter noViewMayFail([](uint32_t) { std::abort(); });
+    fuzz::ServeFilesFromMemory();
     static const bool built = BuildKnownBoxTypes();
     Check(built);
     if (size < kJoinSplitSize) return 0;
     const size_t rest = size - kJoinSplitSize;
     const size_t split = std::min<size_t>(ReadU32BE(data), rest);
     const uint8_t* first = data + kJoinSplitSize;
-    g_files[L"a"] = std::vector<uint8_t>(first, first + split);
-    g_files[L"b"] = std::vector<uint8_t>(first + split, first + rest);
+    fuzz::SetFile(L"a", first, split);
+    fuzz::SetFile(L"b", first + split, rest - split);
 
     const auto a = MovieBoxIndex::Open(L"a");
     const auto b = MovieBoxIndex::Open(L"b");
     if (!a || !b) return 0;
     const std::vector<uint8_t> before = Written(*a);
-    if (RewritesExactly(*a)) Check(before == g_files[L"a"]);
+    if (RewritesExactly(*a)) Check(before == fuzz::Files()[L"a"]);
     const uint64_t entries = Entries(*a) + Entries(*b);
     std::vector<uint64_t> samples = SampleCounts(*a);
     const std::vector<uint64_t> more = SampleCounts(*b);

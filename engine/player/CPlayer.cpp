@@ -64,9 +64,20 @@ STDMETHODIMP_(ULONG) CPlayer::Release() {
 HRESULT CPlayer::CreateSessionLocked() {
     HRESULT hr = MFCreateMediaSession(nullptr, session_.Put());
     if (FAILED(hr)) return hr;
+    sessionHung_ = false;
     // The session itself is the call's state, so each event is known by
     // the session it came from.
     return session_->BeginGetEvent(this, session_.Get());
+}
+
+int64_t CPlayer::LengthOf(IMFMediaSource* source) {
+    fw::ComPtr<IMFPresentationDescriptor> descriptor;
+    UINT64 length = 0;
+    if (FAILED(source->CreatePresentationDescriptor(descriptor.Put())) ||
+        FAILED(descriptor->GetUINT64(MF_PD_DURATION, &length))) {
+        return 0;
+    }
+    return static_cast<int64_t>(length);
 }
 
 HRESULT CPlayer::ResolveSourceLocked() {
@@ -77,7 +88,10 @@ HRESULT CPlayer::ResolveSourceLocked() {
     fw::ComPtr<IUnknown> object;
     hr = resolver->CreateObjectFromURL(url_.c_str(), MF_RESOLUTION_MEDIASOURCE, nullptr, &type, object.Put());
     if (FAILED(hr)) return hr;
-    return object.As(source_);
+    hr = object.As(source_);
+    if (FAILED(hr)) return hr;
+    duration_ = LengthOf(source_.Get());
+    return S_OK;
 }
 
 HRESULT CPlayer::BeginResolveLocked() {
@@ -198,6 +212,7 @@ HRESULT CPlayer::CloseSession() {
         displayControl_.Reset();
         // The session shuts its renderers down itself.
         current = RetiredSession{session_, source_, fw::ComPtr<IMFActivate>()};
+        SetPresenterOutputGate(presenterActivation_.Get(), false);
         pendingResolver_.Reset();
     }
     HRESULT hr = S_OK;
@@ -205,7 +220,7 @@ HRESULT CPlayer::CloseSession() {
         state_ = PlayerState::Closing;
         ResetEvent(closeEvent_.Get());
         hr = current.session->Close();
-        if (SUCCEEDED(hr)) WaitForClose();
+        if (SUCCEEDED(hr) && !sessionHung_) WaitForClose();
         current.ShutDown();
     }
     StopEndWatch();
@@ -255,19 +270,10 @@ fw::ComPtr<IMFVideoMixerBitmap> CPlayer::MixerBitmap() const {
 }
 
 bool CPlayer::ReadDuration(int64_t& duration) const {
-    fw::ComPtr<IMFMediaSource> source;
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        source = source_;
-    }
-    if (!source) return false;
-    duration = 0;
-    fw::ComPtr<IMFPresentationDescriptor> descriptor;
-    UINT64 length = 0;
-    if (SUCCEEDED(source->CreatePresentationDescriptor(descriptor.Put())) &&
-        SUCCEEDED(descriptor->GetUINT64(MF_PD_DURATION, &length))) {
-        duration = static_cast<int64_t>(length);
-    }
+    // The length read when the movie's source was first resolved: a
+    // rebuild without sound swaps the source while the engine may ask.
+    if (state_ == PlayerState::Closed) return false;
+    duration = duration_;
     return true;
 }
 

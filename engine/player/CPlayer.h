@@ -84,7 +84,7 @@ public:
     // The activation object of the program's presenter, for its statistics.
     fw::ComPtr<IMFActivate> PresenterActivation() const;
     // The movie's length in 100-ns units (0 when the source does not tell);
-    // false without a source.
+    // false while no movie is open.
     bool ReadDuration(int64_t& duration) const;
 
 private:
@@ -101,6 +101,8 @@ private:
     // Session making, under the lock.
     HRESULT CreateSessionLocked();
     HRESULT ResolveSourceLocked();
+    // The source's length in 100-ns units; 0 when it does not tell.
+    static int64_t LengthOf(IMFMediaSource* source);
     HRESULT BeginResolveLocked();
     void RebuildWithoutAudio();
     void OnSourceResolved(IMFSourceResolver* resolver, IMFAsyncResult* result);
@@ -129,6 +131,7 @@ private:
     void OnCommandCompleted(MediaEventType type);
     HRESULT StartAt(IMFMediaSession* session, const std::optional<int64_t>& position);
     HRESULT StopRunningSession(IMFMediaSession* session);
+    HRESULT StopWithOutputClosed(IMFMediaSession* session, IMFActivate* presenter);
     HRESULT PauseRunningSession(IMFMediaSession* session);
     int64_t PausedPosition() const;
     void AwaitClockPast(int64_t position) const;
@@ -178,6 +181,8 @@ private:
     std::atomic<MediaEventType> awaitedEvent_{MEUnknown};
     std::atomic<bool> sessionRunning_{false};  // started or paused
     std::atomic<bool> sessionPaused_{false};
+    // A command went unanswered: the session is not waited for again.
+    std::atomic<bool> sessionHung_{false};
     std::atomic<int64_t> duration_{0};
     std::atomic<bool> endAnnounced_{false};
     std::atomic<bool> endWatchRunning_{false};

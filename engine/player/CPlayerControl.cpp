@@ -30,7 +30,7 @@ HRESULT StartSession(IMFMediaSession* session, const std::optional<int64_t>& pos
 }  // namespace
 
 HRESULT CPlayer::AwaitCommand(MediaEventType completion, const std::function<HRESULT()>& command) {
-    if (!underWine_) return command();
+    if (!underWine_ || sessionHung_) return command();
     // There a command given before the last one has completed can leave
     // the session waiting for good: each is waited for, a bounded time.
     std::lock_guard<std::recursive_mutex> one(commandLock_);
@@ -42,7 +42,10 @@ HRESULT CPlayer::AwaitCommand(MediaEventType completion, const std::function<HRE
         return hr;
     }
     WaitDispatchingSent(commandDone_.Get(), kCommandWaitMs);
-    awaitedEvent_ = MEUnknown;
+    // Unanswered, the command leaves the session deaf to every later one
+    // (seen there at the end of a clip): the player stops waiting on it.
+    MediaEventType unanswered = completion;
+    if (awaitedEvent_.compare_exchange_strong(unanswered, MEUnknown)) sessionHung_ = true;
     return hr;
 }
 
@@ -78,6 +81,13 @@ HRESULT CPlayer::PauseRunningSession(IMFMediaSession* session) {
     return hr;
 }
 
+HRESULT CPlayer::StopWithOutputClosed(IMFMediaSession* session, IMFActivate* presenter) {
+    // Wine's renderer, stopped while the presenter asks its mixer for a
+    // frame, can deadlock the two: no frame is asked for across a stop.
+    SetPresenterOutputGate(presenter, false);
+    return StopRunningSession(session);
+}
+
 int64_t CPlayer::PausedPosition() const {
     fw::ComPtr<IMFPresentationClock> clock = Clock();
     MFTIME time = 0;
@@ -96,14 +106,15 @@ HRESULT CPlayer::StartPlayback() {
         session = session_;
         presenter = presenterActivation_;
     }
-    SetPresenterOutputGate(presenter.Get(), true);
     if (underWine_ && sessionPaused_) {
         // A plain resume never completes there; a start at the paused
         // position does.
         const int64_t position = PausedPosition();
-        StopRunningSession(session.Get());
+        StopWithOutputClosed(session.Get(), presenter.Get());
+        SetPresenterOutputGate(presenter.Get(), true);
         return StartAt(session.Get(), position);
     }
+    SetPresenterOutputGate(presenter.Get(), true);
     return StartAt(session.Get(), std::nullopt);
 }
 
@@ -118,11 +129,11 @@ HRESULT CPlayer::SeekTo(int64_t position) {
         presenter = presenterActivation_;
     }
     if (underWine_) {
-        StopRunningSession(session.Get());
+        StopWithOutputClosed(session.Get(), presenter.Get());
     } else {
         session->Stop();
+        SetPresenterOutputGate(presenter.Get(), false);
     }
-    SetPresenterOutputGate(presenter.Get(), false);
     return StartAt(session.Get(), position);
 }
 
@@ -135,11 +146,11 @@ HRESULT CPlayer::ShowPosition(int64_t position) {
         session = session_;
         presenter = presenterActivation_;
     }
-    SetPresenterOutputGate(presenter.Get(), true);
     // There a start at a position is answered only from a stopped session,
     // and a pause before the presentation runs can leave the session
     // unable to stop again.
-    if (underWine_) StopRunningSession(session.Get());
+    if (underWine_) StopWithOutputClosed(session.Get(), presenter.Get());
+    SetPresenterOutputGate(presenter.Get(), true);
     HRESULT hr = StartAt(session.Get(), position);
     if (SUCCEEDED(hr) && underWine_) AwaitClockPast(position);
     if (SUCCEEDED(hr)) hr = PauseSession();

@@ -162,8 +162,6 @@ HRESULT CPlayer::OnTopologyReady() {
         mixerControl_ = mixer;
         streamVolume_ = volume;
     }
-    int64_t length = 0;
-    if (ReadDuration(length)) duration_ = length;
     state_ = PlayerState::Stopped;
     Post(WM_PLAYER_READY);
     return S_OK;

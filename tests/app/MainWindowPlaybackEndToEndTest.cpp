@@ -75,7 +75,10 @@ TEST_F(MainWindowEndToEnd, PlaysThroughTheFolderPausesSeeksSpeedsUpAndClosesWhil
         file.seekp(static_cast<std::streamoff>(at));
         file.put(static_cast<char>(bytes[at] ^ 0x40));
     }
-    ASSERT_TRUE(PumpUntil([&] { return Playing(1); }, 15000));
+    ASSERT_TRUE(PumpUntil([&] { return Playing(1); }, 15000))
+        << "clip " << Access::CurrentClip(*dialog) << ", data in " << Access::ClipOpen(*dialog) << ", busy "
+        << Access::Busy(*dialog) << ", play state " << block.EnginePlayState << ", frame "
+        << dialog->EngineTable().GetCurrentFrame(&block) << " of " << frames << ", boxes " << prompts.Messages().size();
     EXPECT_EQ(block.ShownClipReader.Cs().versionBytes[0], bytes[at]);
 
     Command(38002);

@@ -89,20 +89,6 @@ TEST_F(FilePanelWindows, AFolderSourceShowsItsSubFoldersAndItsRecordingsInTwoGro
     EXPECT_EQ(first.fileSize, data.nFileSizeLow);
 }
 
-TEST_F(FilePanelWindows, OpeningATreeFolderListsItAndKeepsItsSubFoldersAsChildren) {
-    const std::wstring trip = MakeTrip();
-    panel.OpenSource(trip + L"\\", kSourceFolder);  // a trailing "\" opens the same
-    const HTREEITEM top = panel.Tree().GetRoot();
-    const HTREEITEM day1 = panel.Tree().GetChildItem(top);
-    ASSERT_EQ(panel.Tree().GetItemPath(day1), trip + L"\\1日目");
-    panel.Tree().SelectItem(CFolderTreeCtrl::ToId(day1));
-    EXPECT_EQ(host.folderSelections, 2);
-    EXPECT_EQ(host.Rows(), (std::vector<std::wstring>{L"2401030304_A001", L"夜の首都高"}));
-    EXPECT_EQ(host.TreeChildren(day1), (std::vector<std::wstring>{L"deep"}));
-    ASSERT_EQ(panel.List().shownRecords.size(), 2u);
-    EXPECT_EQ(std::wstring(panel.List().shownRecords[1].fullPath), trip + L"\\1日目\\夜の首都高.MOV");
-}
-
 TEST_F(FilePanelWindows, KindFiltersHideTheirRowsAndSelectRowZero) {
     panel.OpenSource(MakeTrip(), kSourceFolder);
     EXPECT_TRUE(panel.IsKindFilterOn(1));
@@ -117,19 +103,6 @@ TEST_F(FilePanelWindows, KindFiltersHideTheirRowsAndSelectRowZero) {
     EXPECT_EQ(panel.FilterChanged(), 1u);
     for (int k = 0; k < kKindCount; ++k) panel.SetKindFilter(k, false);
     EXPECT_EQ(host.Rows(), (std::vector<std::wstring>{L"REC_0001"}));
-}
-
-TEST_F(FilePanelWindows, CollectAllRecordsWalksTheWholeFolderSource) {
-    const std::wstring trip = MakeTrip();
-    panel.OpenSource(trip, kSourceFolder);
-    const MovieFileRecordList& all = panel.CollectAllRecords();
-    std::vector<std::wstring> names;
-    for (const MovieFileRecord& r : all) names.push_back(r.fileName);
-    // 1日目 holds files of its own: its records and those below it in
-    // two-group order, ahead of the folder's own files.
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"2401030304_A001.MOV", L"2401030312_S001.MOV", L"夜の首都高.MOV",
-                                               L"2401020304_A001.MOV", L"2401020312_G002.MOV", L"2401020320_M003.MOV",
-                                               L"REC_0001.MOV"}));
 }
 
 TEST_F(FilePanelWindows, ASingleFileStartsAsOneSelectedRowWithoutATree) {
@@ -163,25 +136,6 @@ TEST_F(FilePanelWindows, ClearEmptiesTheControlsWithoutOpeningAFolder) {
     EXPECT_EQ(GetWindowTextLengthW(panel.PathEdit()), 0);
 }
 
-TEST_F(FilePanelWindows, AnEmptyPathOpensNothing) {
-    panel.OpenSource(L"", kSourceFolder);
-    EXPECT_EQ(panel.GetSourceKind(), kSourceNone);
-    EXPECT_EQ(panel.Tree().GetCount(), 0u);
-}
-
-TEST_F(FilePanelWindows, TheFilterButtonsStandAtTheirLayoutOffsets) {
-    const RECT panelRect = panel.PanelRectangle();
-    const int offsets[] = {163, 208, 253, 335, 380};
-    for (int k = 0; k < kKindCount; ++k) {
-        RECT r{};
-        GetWindowRect(panel.FilterButton(k).Handle(), &r);
-        MapWindowPoints(nullptr, host.Handle(), reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ(r.left - panelRect.left, offsets[k]) << k;
-        EXPECT_EQ(r.top - panelRect.top, 30) << k;
-        EXPECT_EQ(GetDlgCtrlID(panel.FilterButton(k).Handle()), kFirstKindFilterId + k);
-    }
-}
-
 // While a job runs the main window holds the panel's controls off: its
 // repaints and layouts no longer switch them back on.
 TEST_F(FilePanelWindows, HeldOffControlsStayOffThroughPaintAndLayout) {
@@ -202,21 +156,6 @@ TEST_F(FilePanelWindows, HeldOffControlsStayOffThroughPaintAndLayout) {
     panel.HoldControlsOff(false);
     panel.EnableControls(true);
     EXPECT_TRUE(anyOn());
-}
-
-TEST_F(FilePanelWindows, TheFileCountAndLegendPaintOnTheOwner) {
-    panel.OpenSource(MakeTrip(), kSourceFolder);
-    HDC dc = GetDC(host.Handle());
-    panel.Paint(host.video, dc, 0);
-    const RECT panelRect = panel.PanelRectangle();
-    EXPECT_EQ(GetPixel(dc, panelRect.left, panelRect.top), RGB(255, 255, 255));  // the frame
-    EXPECT_EQ(GetPixel(dc, panelRect.left + 2, panelRect.top + 2), RGB(0xAA, 0xAA, 0xAA));
-    ReleaseDC(host.Handle(), dc);
-    EXPECT_EQ(panel.RedrawFileCount(host.Handle(), 0, host.video), 1);
-    panel.SetZoomMode(true);
-    EXPECT_EQ(panel.RedrawFileCount(host.Handle(), 0, host.video), 0);
-    panel.EnableControls(true);
-    EXPECT_FALSE(panel.List().IsEnabled());
 }
 
 }  // namespace

@@ -33,12 +33,6 @@ protected:
     SelectionCounter counter;
 };
 
-TEST_F(FolderTreeWindow, HasTheClassStylesAndId) {
-    const LONG style = GetWindowLongW(tree.Handle(), GWL_STYLE);
-    EXPECT_EQ(style & 0x9020, 0x9020);
-    EXPECT_EQ(tree.ControlId(), 38300);
-}
-
 TEST_F(FolderTreeWindow, ASelectionInCodeReachesTheOwnerOnce) {
     const TreeItemId a = tree.InsertLast(kNoTreeItem, L"100MEDIA", 4);
     tree.InsertLast(kNoTreeItem, L"101MEDIA", 0);
@@ -47,18 +41,6 @@ TEST_F(FolderTreeWindow, ASelectionInCodeReachesTheOwnerOnce) {
     EXPECT_EQ(counter.last, CFolderTreeCtrl::ToItem(a));
     tree.SelectItem(a);
     EXPECT_EQ(counter.calls, 1);
-}
-
-TEST_F(FolderTreeWindow, ItemsCarryTheMaskAndImageZero) {
-    const TreeItemId a = tree.InsertLast(kNoTreeItem, L"100MEDIA", 0);
-    tree.SetItemMask(a, 4 | 8);
-    TVITEMW item{};
-    item.mask = TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    item.hItem = CFolderTreeCtrl::ToItem(a);
-    TreeView_GetItem(tree.Handle(), &item);
-    EXPECT_EQ(item.lParam, 12);
-    EXPECT_EQ(item.iImage, 0);
-    EXPECT_EQ(item.iSelectedImage, 0);
 }
 
 TEST_F(FolderTreeWindow, ItemPathsJoinUnderTheRoot) {
@@ -77,20 +59,6 @@ std::vector<COLORREF> Pixels(HBITMAP bitmap) {
     for (int y = 0; y < 26; ++y)
         for (int x = 0; x < 26; ++x) pixels.push_back(GetPixel(dc.Get(), x, y));
     return pixels;
-}
-
-TEST_F(FolderTreeWindow, TheMarkAddsOneOverlayPerEventKind) {
-    HDC screen = GetDC(nullptr);
-    EXPECT_EQ(tree.ComposeMark(screen, 0), nullptr);
-    fw::Bitmap continuous(tree.ComposeMark(screen, 1));
-    fw::Bitmap impactParking(tree.ComposeMark(screen, 4 | 8));
-    ReleaseDC(nullptr, screen);
-    ASSERT_TRUE(continuous);
-    const std::vector<COLORREF> base = Pixels(continuous.Get());
-    EXPECT_NE(std::count(base.begin(), base.end(), RGB(255, 255, 255)), static_cast<std::ptrdiff_t>(base.size()));
-    // The mark stands 5 px down: the top rows stay white.
-    EXPECT_EQ(std::count(base.begin(), base.begin() + 26 * 5, RGB(255, 255, 255)), 26 * 5);
-    EXPECT_NE(Pixels(impactParking.Get()), base);
 }
 
 }  // namespace

@@ -100,45 +100,36 @@ TEST_F(FolderWalks, TheThousandAndFirstRecordingIsCountedButNotListed) {
     EXPECT_EQ(A(records.back().FileName()), Numbered(999));
 }
 
-TEST_F(FolderWalks, TheTreeStopsGrowingAt1500ItemsWhileRecordsAreStillBuilt) {
-    for (int i = 0; i < 1600; ++i) fs.AddFolder("F\\d" + std::to_string(10000 + i));
+// Both walks stop growing the tree at 1500 items; the plain walk still
+// builds the records.
+TEST_F(FolderWalks, TheTreeStopsGrowingAt1500Items) {
+    for (int i = 0; i < 1600; ++i) fs.AddRecordings("F\\d" + std::to_string(10000 + i), {"2401020304_A001.MOV"});
     fs.AddRecordings("F", {"2401020304_A001.MOV"});
     MovieFileRecordList records;
     walker.FillFolderTree(U("F"), tree, kNoTreeItem, &records, nullptr, false, true, nullptr, 0);
     EXPECT_EQ(tree.ItemCount(), kMaxTreeItems);
     EXPECT_EQ(records.size(), 1u);
-}
-
-TEST_F(FolderWalks, ContentCheckInsertsNoItemBeyond1500) {
-    for (int i = 0; i < 1502; ++i) fs.AddRecordings("E:\\DCIM\\f" + std::to_string(10000 + i), {"2401020304_A001.MOV"});
-    MovieFileRecordList records;
+    MemoryFolderTree checked;
     MovieFileRecordList folders;
-    walker.FillFolderTree(U("E:\\DCIM"), tree, kNoTreeItem, &records, &folders, true, true, nullptr, 0);
-    EXPECT_EQ(tree.ItemCount(), 1500u);
-    EXPECT_EQ(folders.size(), 1500u);
+    walker.FillFolderTree(U("F"), checked, kNoTreeItem, &records, &folders, true, true, nullptr, 0);
+    EXPECT_EQ(checked.ItemCount(), kMaxTreeItems);
+    EXPECT_EQ(folders.size(), kMaxTreeItems);
 }
 
-TEST_F(FolderWalks, ContentCheckLooksNoDeeperThanDepthThree) {
-    // At depth 2 a sub-folder is still looked into (its walk runs at depth 3
-    // and counts its files); at depth 3 it is not.
+// At depth 2 a sub-folder is still looked into (its walk runs at depth 3);
+// at depth 3 it is not, with or without the content check.
+TEST_F(FolderWalks, WalksLookNoDeeperThanDepthThree) {
     fs.AddRecordings("R\\x", {"2401020304_A001.MOV"});
-    MovieFileRecordList records;
-    MovieFileRecordList folders;
-    walker.FillFolderTree(U("R"), tree, kNoTreeItem, &records, &folders, true, true, nullptr, 2);
-    EXPECT_EQ(tree.ChildNames(kNoTreeItem), (std::vector<std::string>{"x"}));
-    MemoryFolderTree deeper;
-    MovieFileRecordList folders3;
-    walker.FillFolderTree(U("R"), deeper, kNoTreeItem, &records, &folders3, true, true, nullptr, 3);
-    EXPECT_EQ(deeper.ItemCount(), 0u);
-}
-
-TEST_F(FolderWalks, PlainTreeWalkInsertsSubFoldersOnlyBelowDepthThree) {
-    fs.AddFolder("R\\x");
-    walker.FillFolderTree(U("R"), tree, kNoTreeItem, nullptr, nullptr, false, true, nullptr, 2);
-    EXPECT_EQ(tree.ItemCount(), 1u);
-    MemoryFolderTree deeper;
-    walker.FillFolderTree(U("R"), deeper, kNoTreeItem, nullptr, nullptr, false, true, nullptr, 3);
-    EXPECT_EQ(deeper.ItemCount(), 0u);
+    for (bool contentCheck : {false, true}) {
+        MovieFileRecordList records;
+        MovieFileRecordList folders;
+        MemoryFolderTree atTwo;
+        walker.FillFolderTree(U("R"), atTwo, kNoTreeItem, &records, &folders, contentCheck, true, nullptr, 2);
+        EXPECT_EQ(atTwo.ChildNames(kNoTreeItem), (std::vector<std::string>{"x"})) << contentCheck;
+        MemoryFolderTree atThree;
+        walker.FillFolderTree(U("R"), atThree, kNoTreeItem, &records, &folders, contentCheck, true, nullptr, 3);
+        EXPECT_EQ(atThree.ItemCount(), 0u) << contentCheck;
+    }
 }
 
 TEST_F(FolderWalks, NothingIsAcceptedWhileTheEngineIsNotInitialised) {

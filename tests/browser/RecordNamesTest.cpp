@@ -26,22 +26,6 @@ TEST(RecordKind, MarkIsTheNamesFirstCharacterForKindPatternNames) {
     EXPECT_EQ(RecordKindMark(U("24010203_0401.MOV")), 0u);
 }
 
-TEST(RecordKind, MaskBitsAreInTheOrderAMGPS) {
-    EXPECT_EQ(KindMaskBit('A'), 1u);
-    EXPECT_EQ(KindMaskBit('M'), 2u);
-    EXPECT_EQ(KindMaskBit('G'), 4u);
-    EXPECT_EQ(KindMaskBit('P'), 8u);
-    EXPECT_EQ(KindMaskBit('S'), 16u);
-    EXPECT_EQ(KindMaskBit('X'), 0u);
-    // while the filters run A, G, M, P, S
-    EXPECT_EQ(KindFilterIndex('A'), 0);
-    EXPECT_EQ(KindFilterIndex('G'), 1);
-    EXPECT_EQ(KindFilterIndex('M'), 2);
-    EXPECT_EQ(KindFilterIndex('P'), 3);
-    EXPECT_EQ(KindFilterIndex('S'), 4);
-    EXPECT_EQ(KindFilterIndex('x'), -1);
-}
-
 TEST(TwoGroupOrder, FirstGroupIsThreeNonDigitsAndAnUnderscore) {
     EXPECT_TRUE(ClassifyRecordName(U("REC_0001.MOV")));
     EXPECT_TRUE(ClassifyRecordName(U("ab._")));
@@ -68,22 +52,6 @@ TEST(RecordingListText, ShowsTheNameUpToItsFirstDot) {
     EXPECT_EQ(ListRowTitle(U("a.b.MOV")), U("a"));
     EXPECT_EQ(ListRowTitle(U("nodot")), U("nodot"));
     EXPECT_EQ(ListRowTitle(U(".hidden.MOV")), U(".hidden.MOV"));
-}
-
-TEST(RecordingListColours, TintEventKindsAndDarkenTheCurrentRow) {
-    EXPECT_EQ(RowBackgroundColour(U("2401020304_A001.MOV"), false), 0xFFFFFFu);
-    for (const char* name : {"2401020304_G001.MOV", "2401020304_M001.MOV", "2401020304_P001.MOV",
-                             "2401020304_S001.MOV"}) {
-        EXPECT_EQ(RowBackgroundColour(U(name), false), 0xCCFFFFu) << name;
-        EXPECT_EQ(RowBackgroundColour(U(name), true), 0x8EB2B2u) << name;
-    }
-    EXPECT_EQ(RowBackgroundColour(U("2401020304_A001.MOV"), true), 0xB2B2B2u);
-    EXPECT_EQ(RowBackgroundColour(U("REC_0001.MOV"), false), 0xFFFFFFu);
-    EXPECT_EQ(RowBackgroundColour(U("REC_0001.MOV"), true), 0xB2B2B2u);
-}
-
-TEST(MovieFileRecordLayout, IsThe1112BytesOfTheOriginal) {
-    EXPECT_EQ(sizeof(MovieFileRecord), 1112u);
 }
 
 TEST(MovieFileRecordBuilder, FillsNamesCountersKindAndTheFull64BitSize) {

@@ -28,38 +28,28 @@ TEST(CheckedRun, IsTheFirstTickedRowAndTheFirstUntickedAfterIt) {
     EXPECT_EQ(FindCheckedRun(Ticks(8, {6, 7})), (CheckedRun{6, 8}));
 }
 
-TEST(JoinRun, TickingBelowTheRunTicksTheGap) {
-    std::vector<bool> ticks(8, false);
-    CheckedRun run = FindCheckedRun(ticks);
-    run = Change(ticks, run, 2, true);  // the run is set up by the first tick
-    EXPECT_EQ(run, (CheckedRun{2, 3}));
-    run = Change(ticks, run, 5, true);
-    EXPECT_EQ(ticks, Ticks(8, {2, 3, 4, 5}));
-    EXPECT_EQ(run, (CheckedRun{2, 6}));
-}
-
-TEST(JoinRun, TickingAboveTheRunTicksTheGap) {
-    std::vector<bool> ticks = Ticks(8, {5, 6});
-    CheckedRun run = FindCheckedRun(ticks);
-    run = Change(ticks, run, 1, true);
-    EXPECT_EQ(ticks, Ticks(8, {1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(run, (CheckedRun{1, 7}));
-}
-
-TEST(JoinRun, UntickingInsideTheRunUnticksTheRestOfIt) {
-    std::vector<bool> ticks = Ticks(8, {2, 3, 4, 5, 6});
-    CheckedRun run = FindCheckedRun(ticks);
-    run = Change(ticks, run, 4, false);
-    EXPECT_EQ(ticks, Ticks(8, {2, 3}));
-    EXPECT_EQ(run, (CheckedRun{2, 4}));
-}
-
-TEST(JoinRun, UntickingTheFirstRowOfTheRunChangesNothingElse) {
-    std::vector<bool> ticks = Ticks(8, {2, 3, 4, 5, 6});
-    CheckedRun run = FindCheckedRun(ticks);
-    run = Change(ticks, run, 2, false);
-    EXPECT_EQ(ticks, Ticks(8, {3, 4, 5, 6}));
-    EXPECT_EQ(run, (CheckedRun{3, 7}));
+// A tick outside the run fills the gap; an untick inside it cuts the rest.
+TEST(JoinRun, StaysOneRunWhateverRowChanges) {
+    struct Case {
+        std::initializer_list<int> before;
+        int row;
+        bool state;
+        std::initializer_list<int> after;
+        CheckedRun run;
+    };
+    const Case cases[] = {
+        {{}, 2, true, {2}, {2, 3}},
+        {{2}, 5, true, {2, 3, 4, 5}, {2, 6}},
+        {{5, 6}, 1, true, {1, 2, 3, 4, 5, 6}, {1, 7}},
+        {{2, 3, 4, 5, 6}, 4, false, {2, 3}, {2, 4}},
+        {{2, 3, 4, 5, 6}, 2, false, {3, 4, 5, 6}, {3, 7}},
+    };
+    for (const Case& c : cases) {
+        std::vector<bool> ticks = Ticks(8, c.before);
+        const CheckedRun run = Change(ticks, FindCheckedRun(ticks), c.row, c.state);
+        EXPECT_EQ(ticks, Ticks(8, c.after)) << c.row;
+        EXPECT_EQ(run, c.run) << c.row;
+    }
 }
 
 MovieFileRecordList Sized(std::initializer_list<uint64_t> sizes) {

@@ -172,9 +172,11 @@ TEST_F(PlaybackTest, OpenCloseCyclesKeepHandlesAndGdiObjectsFlat) {
     cycle();
     ASSERT_TRUE(WaitUntil(NothingAlive, 2000));
     const DWORD handles = CountOpenHandles();
+    const DWORD gdiObjects = CountGdiObjects();
     for (int i = 0; i < 20; ++i) cycle();
     ASSERT_TRUE(WaitUntil(NothingAlive, 2000));
     EXPECT_LE(CountOpenHandles(), handles + 2);
+    EXPECT_LE(CountGdiObjects(), gdiObjects + 2);
     for (HGDIOBJ object : drawingObjects) EXPECT_EQ(GetObjectType(object), 0u) << "the overlay's drawing objects go";
 }
 

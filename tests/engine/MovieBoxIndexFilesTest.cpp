@@ -86,16 +86,6 @@ protected:
     }
 };
 
-TEST_F(MovieBoxIndexLayoutTest, RecorderLayoutIsOneContainerOfSixBoxes) {
-    const auto index = OpenRecording("2401020304_A001.MOV");
-    ASSERT_NE(index, nullptr);
-    std::string types;
-    for (const BoxNode& box : index->Root().children) types += std::string(box.type) + " ";
-    EXPECT_EQ(types, "ftyp free mdat moov udat free ");
-    EXPECT_EQ(index->Root().leaf, 0u);
-    EXPECT_EQ(index->Root().UnparsedLength(), 0u);
-}
-
 // The movie's own layout, with "wide" after "ftyp": the root's children end
 // there and nothing is listed, so the export falls back and a join refuses.
 TEST_F(MovieBoxIndexLayoutTest, WideBoxEndsTheTopLevel) {
@@ -108,21 +98,6 @@ TEST_F(MovieBoxIndexLayoutTest, WideBoxEndsTheTopLevel) {
     EXPECT_EQ(index->GetFrameCount(), -1);
     SystemTime start;
     EXPECT_FALSE(index->FindRecordingStartTime(start));
-}
-
-TEST_F(MovieBoxIndexLayoutTest, RawTailIsKeptAsTheRootsRest) {
-    const auto index = OpenRecording("tail_raw.MOV");
-    ASSERT_NE(index, nullptr);
-    EXPECT_EQ(index->Root().leaf, 1u);
-    EXPECT_EQ(index->Root().UnparsedLength(), 12u);
-    EXPECT_EQ(index->List(BoxList::kStsz).size(), 2u);
-}
-
-TEST_F(MovieBoxIndexLayoutTest, TailInsideTheDataSectionCountsInItsSize) {
-    const auto index = OpenRecording("tail_in_udat.MOV");
-    ASSERT_NE(index, nullptr);
-    const BoxNode* udat = index->First(BoxList::kUdat);
-    EXPECT_EQ(udat->writtenSize, udat->sectionLength + 12);
 }
 
 // The data section behind 3 GiB of media data (holes on disk): found with

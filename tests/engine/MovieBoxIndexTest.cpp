@@ -124,13 +124,6 @@ TEST_F(MovieBoxIndexTest, ReadersOfTheExport) {
     EXPECT_EQ(start, SystemTimeFromDigits("240513000003")) << "the correction carries into the next day";
 }
 
-TEST_F(MovieBoxIndexTest, FrameRateOfTheNtscDelta) {
-    const auto index = Open(MakeMiniRecording(MiniRecordingPlan{}));
-    ASSERT_NE(index, nullptr);
-    EXPECT_NEAR(index->GetFrameRate(), 29.97f, 0.001f);
-    EXPECT_EQ(index->GetFrameRate(), 90000.0f / 3003.0f);
-}
-
 TEST_F(MovieBoxIndexTest, ReadersWithoutTheirBoxes) {
     const auto index = Open(Concat({Box("ftyp", Zeros(8)), Box("mdat", Zeros(16))}));
     ASSERT_NE(index, nullptr);
@@ -291,14 +284,6 @@ TEST_F(MovieBoxIndexTest, TooManyBoxesAreRefused) {
     EXPECT_EQ(Open(Concat({full, frees(most - 1)})), nullptr);
 }
 
-TEST_F(MovieBoxIndexTest, ModerateNestingIsParsed) {
-    Bytes nested = Box("free", {});
-    for (int i = 0; i < 30; ++i) nested = Box("moov", nested);
-    const auto index = Open(Concat({Box("ftyp", Zeros(8)), nested}));
-    ASSERT_NE(index, nullptr);
-    EXPECT_EQ(index->Root().GetTotalSize() - 8, size_);
-}
-
 // An unknown type inside a container ends its children: what was found
 // stays, the rest is kept as plain bytes and still counted.
 TEST_F(MovieBoxIndexTest, UnknownTypeEndsItsParentsChildren) {
@@ -352,26 +337,6 @@ TEST_F(MovieBoxIndexTest, TailsAfterTheDataSection) {
 TEST_F(MovieBoxIndexTest, NothingToOpen) {
     EXPECT_EQ(Open({}), nullptr) << "an empty file cannot be mapped";
     EXPECT_EQ(MovieBoxIndex::Open(L"memory/no such file.MOV"), nullptr);
-}
-
-TEST_F(MovieBoxIndexTest, NoIndexWithoutTheKnownTypes) {
-    FreeKnownBoxTypes();
-    EXPECT_EQ(Open(MakeMiniRecording(MiniRecordingPlan{})), nullptr);
-    ASSERT_TRUE(BuildKnownBoxTypes());
-    EXPECT_NE(Open(MakeMiniRecording(MiniRecordingPlan{})), nullptr);
-}
-
-TEST_F(MovieBoxIndexTest, ParentOfANode) {
-    const auto index = Open(MakeMiniRecording(TwoTracks()));
-    ASSERT_NE(index, nullptr);
-    for (size_t t = 0; t < 2; ++t) {
-        const BoxNode* stbl = index->ParentOf(*index->List(BoxList::kStsz)[t]);
-        ASSERT_NE(stbl, nullptr);
-        EXPECT_TRUE(stbl->TypeIs("stbl"));
-        EXPECT_EQ(index->ParentOf(*index->List(BoxList::kStts)[t]), stbl);
-    }
-    EXPECT_EQ(index->ParentOf(index->Root()), nullptr);
-    EXPECT_EQ(index->ParentOf(*index->First(BoxList::kMdat)), &index->Root());
 }
 
 }  // namespace

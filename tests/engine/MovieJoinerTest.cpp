@@ -162,25 +162,6 @@ TEST_F(MovieJoinerTest, OneRunRecordingsJoinAsBefore) {
     EXPECT_EQ(hash, 11973496190408897591ull);
 }
 
-TEST_F(MovieJoinerTest, JoinedMovieIndexesAgain) {
-    const Bytes joined = Join({MakeMiniRecording(Recording(1, 16, {40, 24})),
-                               MakeMiniRecording(Recording(2, 16, {30, 20, 25}))});
-    MovieBoxIndex& again = Index(joined);
-    EXPECT_EQ(again.Root().GetTotalSize() - 8, joined.size());
-    EXPECT_EQ(again.GetFrameCount(), 5);
-    EXPECT_EQ(again.First(BoxList::kUdat)->entryCount, 32u);
-}
-
-TEST_F(MovieJoinerTest, ManyRecordingsJoinInOrder) {
-    std::vector<Bytes> files;
-    for (uint8_t seed = 1; seed <= 10; ++seed) {
-        files.push_back(MakeMiniRecording(Recording(seed, 10 + seed, {20u + seed, 24, 16u + 2 * seed})));
-    }
-    const Bytes joined = Join(files);
-    ASSERT_FALSE(joined.empty());
-    ExpectJoinOf(files, joined);
-}
-
 // A recording written on its own comes out as it went in, whatever its tail.
 TEST_F(MovieJoinerTest, SingleRecordingIsWrittenAsItStands) {
     for (RecordingTail tail : {RecordingTail::FreeBox, RecordingTail::None, RecordingTail::RawBytes,

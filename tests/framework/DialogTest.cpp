@@ -148,22 +148,6 @@ TEST_F(Dialogs, AModelessDialogHidesOnCloseAndGoesWithItsObject) {
     EXPECT_FALSE(IsWindow(window));
 }
 
-TEST_F(Dialogs, ControlValuesAreReadAndWrittenById) {
-    ProbeDialog dialog(kTemplateWithChecks);
-    ASSERT_TRUE(dialog.CreateModeless(nullptr));
-    dialog.SetItemText(1006, L"12 MB");
-    EXPECT_EQ(dialog.GetItemText(1006), L"12 MB");
-    EXPECT_FALSE(dialog.IsItemChecked(1004));
-    dialog.CheckItem(1004, true);
-    EXPECT_TRUE(dialog.IsItemChecked(1004));
-    dialog.MoveItem(IDOK, {5, 6, 55, 26});
-    RECT r{};
-    GetWindowRect(dialog.Item(IDOK), &r);
-    MapWindowPoints(nullptr, dialog.Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, 5);
-    EXPECT_EQ(r.bottom - r.top, 20);
-}
-
 TEST_F(Dialogs, AMissingTemplateFailsInsteadOfBlocking) {
     ProbeDialog dialog(9999);
     EXPECT_EQ(dialog.DoModal(nullptr), -1);

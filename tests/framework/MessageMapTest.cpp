@@ -77,22 +77,6 @@ LRESULT Command(HWND window, int id, UINT code, HWND control = nullptr) {
     return SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
 }
 
-TEST(MessageMap, AMessageReachesTheHandlerItsRowNames) {
-    LoggingWindow window;
-    ASSERT_TRUE(window.CreatePopup());
-    EXPECT_EQ(window.Send(WM_APP_PING, 5), 42);
-    EXPECT_EQ(window.Send(WM_APP_OTHER), 1);
-    EXPECT_EQ(window.log, (std::vector<std::wstring>{L"ping 5", L"other"}));
-}
-
-TEST(MessageMap, MessagesWithoutARowGetTheDefaultProcessing) {
-    LoggingWindow window;
-    ASSERT_TRUE(window.CreatePopup());
-    EXPECT_EQ(window.GetText(), L"logging");  // WM_GETTEXT through DefWindowProc
-    EXPECT_EQ(window.Send(WM_APP + 99), 0);
-    EXPECT_TRUE(window.log.empty());
-}
-
 TEST(MessageMap, CommandsMatchByIdAndRange) {
     LoggingWindow window;
     ASSERT_TRUE(window.CreatePopup());

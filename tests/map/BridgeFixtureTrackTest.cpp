@@ -4,18 +4,16 @@
 #include <functional>
 #include <future>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "ClipMetadataReaders.h"
-#include "FakeMapWindow.h"
+#include "LockHolder.h"
 #include "PageValues.h"
 #include "PlayerEngine.h"
 #include "StandardRecordings.h"
 #include "TestRecordings.h"
 #include "format/FrameRecordIndex.h"
 #include "map/CGoogleMapDlgWrap.h"
-#include "map/core/MapScripts.h"
 
 namespace {
 
@@ -131,64 +129,14 @@ TEST_F(BridgeFixtureTrack, TracksWaitForTheFileLock) {
     ShowClip(kPlain);
     ASSERT_EQ(LoadGroupGpsTrack(&engine_, {Recording(kPlain)}), 1);
     for (bool group : {false, true}) {
-        std::promise<void> held;
-        std::promise<void> release;
-        std::thread holder([&] {
-            EngineLockGuard hold(engine_.fileLock);
-            held.set_value();
-            release.get_future().wait();
-        });
-        held.get_future().wait();
+        LockHolder holder(engine_.fileLock);
         auto read = std::async(std::launch::async, [&] {
             return PageArray(group ? bridge_->GetGPSData() : bridge_->GetGridData(L"")).size();
         });
         EXPECT_EQ(read.wait_for(200ms), std::future_status::timeout) << (group ? "group" : "shown clip");
-        release.set_value();
+        holder.Release();
         EXPECT_EQ(read.get(), static_cast<size_t>(3 * StandardRecording(kPlain).EntryCount() + 1));
-        holder.join();
     }
-}
-
-// What the main window does with a shown frame that has a fix: the map
-// window gets its position, and the page's next request carries it.
-TEST_F(BridgeFixtureTrack, UpdateMessageOfAShownFix) {
-    ShowClip(kPlain);
-    auto log = std::make_shared<MapWindowLog>();
-    bridge_->AdoptWebViewWindow(std::make_unique<FakeMapWindow>(log));
-    const GpsRecord& fix = ShownGps()[0];
-    bridge_->MapWindow()->SetPosition(fix.latitude, fix.longitude);
-    bridge_->SetMapStatus(1);
-    ASSERT_EQ(bridge_->SetSend(), S_OK);
-    EXPECT_EQ(log->Posts(), std::vector<std::wstring>{
-                                L"{\"map_lat\":\"35.685387\",\"map_lng\":\"139.762982\",\"map_status\":\"pause\","
-                                L"\"val_command\":\"update\",\"val_end\":\"\"}"});
-}
-
-// The event point the main window sends for the plain recording's first
-// event (entry 12), from the records the engine read.
-TEST_F(BridgeFixtureTrack, EventPointScriptOfAFixtureRecord) {
-    ShowClip(kPlain);
-    const GSensorRecord& g = engine_.ShownClipReader.Records()->gsensor[12];
-    ASSERT_NE(g.gps, nullptr);
-    MapScript::CrashPosition p;
-    p.color = 0;
-    p.levelX = g.x;
-    p.levelY = g.y;
-    p.levelZ = g.z;
-    p.file = 0;
-    p.grid = 1;
-    p.position = g.time;
-    p.latitude = g.gps->latitude;
-    p.longitude = g.gps->longitude;
-    p.valid = static_cast<int32_t>(g.gps->valid);
-    p.speed = g.gps->speed;
-    p.direction = g.gps->spare;
-
-    auto log = std::make_shared<MapWindowLog>();
-    bridge_->AdoptBrowserControlWindow(std::make_unique<FakeMapWindow>(log));
-    bridge_->RunScript(MapScript::AddCrashPos(p));
-    EXPECT_EQ(log->Scripts(), std::vector<std::wstring>{L"cplist.AddCrashPos(0,-0.063000,0.045000,1.000000,0,1,34,"
-                                                        L"35.685467,139.763142,1,40.000000,0.000000)"});
 }
 
 }  // namespace

@@ -58,18 +58,4 @@ TEST(GpsTrackArray, TriplesOfTheFixesInRecordOrderThenTheirCount) {
     ExpectInteger(track, 9, 9);
 }
 
-// A group of a hundred one-minute recordings.
-TEST(GpsTrackArray, LongGroupTrack) {
-    std::vector<GpsRecord> records;
-    for (int i = 0; i < 60000; ++i) {
-        records.push_back(Fix(35.0 + i * 1e-6, 139.0, (i % 600) * 100, i % 3 == 0 ? 0 : 1));
-    }
-    const GpsTrackArray track = GpsTrackArray::FromRecords(records);
-    EXPECT_EQ(track.PointCount(), 40000u);
-    ASSERT_EQ(track.ElementCount(), 120001u);
-    ExpectReal(track, 0, 35.0 + 1 * 1e-6);
-    ExpectInteger(track, 119999, (59999 % 600) * 100);
-    ExpectInteger(track, 120000, 120000);
-}
-
 }  // namespace

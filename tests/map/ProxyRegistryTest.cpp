@@ -29,12 +29,6 @@ protected:
     HKEY key_ = nullptr;
 };
 
-TEST_F(ProxyRegistryTest, TextValue) {
-    const std::wstring text = L"proxy.example:8080";
-    Store(REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    EXPECT_EQ(Read(), text);
-}
-
 // A value stored without its terminating zero is still read whole and ends
 // where it should.
 TEST_F(ProxyRegistryTest, ValueWithoutTerminatorIsReadWhole) {

@@ -43,53 +43,12 @@ protected:
     DibCanvas canvas{32, 32};
 };
 
-TEST_F(SkinButton, IsAnOwnerDrawnChildWithTheGivenId) {
-    const LONG style = GetWindowLongW(button.Handle(), GWL_STYLE);
-    EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
-    EXPECT_TRUE(style & WS_CHILD);
-    EXPECT_EQ(button.ControlId(), 38002);
-    RECT r = button.WindowRect();
-    MapWindowPoints(nullptr, host.Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, kButtonRect.left);
-    EXPECT_EQ(r.bottom - r.top, 32);
-}
-
 TEST_F(SkinButton, BlackInTheStripShowsTheDarkFill) {
     Draw(0);
     EXPECT_EQ(canvas.Pixel(0, 0), kButtonFill);
     EXPECT_EQ(canvas.Pixel(31, 31), kButtonFill);
     EXPECT_EQ(Face(), kFace);
     EXPECT_EQ(canvas.Pixel(kPlayGlyphPoint.x, kPlayGlyphPoint.y), kInk);
-}
-
-TEST_F(SkinButton, EachStateDrawsItsImage) {
-    struct Case {
-        UINT state;
-        int latched;
-        COLORREF face;
-    };
-    const Case cases[] = {
-        {0, 0, kFace},
-        {ODS_SELECTED, 0, kFacePressed},
-        {ODS_CHECKED, 0, kFacePressed},
-        {0, 1, kFacePressed},
-        {ODS_DISABLED, 0, kFaceDisabled},
-        {ODS_DISABLED, 1, kFaceDisabled},
-    };
-    for (const Case& c : cases) {
-        button.latched = c.latched;
-        Draw(c.state);
-        EXPECT_EQ(Face(), c.face) << "state " << c.state << " latched " << c.latched;
-    }
-}
-
-TEST_F(SkinButton, ChangeBitmapReplacesTheStrip) {
-    Draw(0);
-    EXPECT_EQ(canvas.Pixel(16, 16), kInk);  // inside the play triangle
-    button.ChangeBitmap(kPauseStrip);
-    Draw(0);
-    EXPECT_EQ(canvas.Pixel(16, 16), kFace);  // between the pause bars
-    EXPECT_EQ(canvas.Pixel(12, 16), kInk);
 }
 
 TEST_F(SkinButton, AMissingBitmapPaintsOnlyTheFill) {

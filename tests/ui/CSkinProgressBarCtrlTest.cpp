@@ -37,38 +37,6 @@ private:
     HFONT font_ = CreateFontW(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
 };
 
-TEST_F(ProgressBar, SitsOnTheBottom22PixelsOfItsTarget) {
-    EXPECT_EQ(bar.ControlId(), CSkinProgressBarCtrl::kControlId);
-    EXPECT_EQ(bar.controlId, CSkinProgressBarCtrl::kControlId);
-    EXPECT_EQ(bar.GetText(), L"progress bar");
-    RECT r = bar.WindowRect();
-    MapWindowPoints(nullptr, host.Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 78);
-    EXPECT_EQ(r.right, kWidth);
-    EXPECT_EQ(r.bottom, 100);
-}
-
-TEST_F(ProgressBar, StartsWithoutVisibleHeight) {
-    CSkinProgressBarCtrl fresh;
-    ASSERT_TRUE(fresh.CreateBar(host.Handle()));
-    const RECT r = fresh.ClientRect();
-    EXPECT_EQ(r.bottom, 0);
-    EXPECT_EQ(r.right, kWidth);
-}
-
-TEST_F(ProgressBar, NothingFilledIsWhiteWithBlueDigits) {
-    Paint(0);
-    EXPECT_EQ(canvas.Count({0, 0, kTextBox.left, 22}, kProgressEmpty), kTextBox.left * 22);
-    EXPECT_GT(canvas.Count(kTextBox, kProgressFilled), 0);
-}
-
-TEST_F(ProgressBar, AllFilledIsBlueWithWhiteDigits) {
-    Paint(100);
-    EXPECT_EQ(canvas.Count({0, 0, kTextBox.left, 22}, kProgressFilled), kTextBox.left * 22);
-    EXPECT_GT(canvas.Count(kTextBox, kProgressEmpty), 0);
-}
-
 TEST_F(ProgressBar, TheDigitsChangeColourWhereTheFillPassesThem) {
     Paint(50);
     EXPECT_EQ(canvas.Pixel(5, 5), kProgressFilled);

@@ -13,28 +13,6 @@ using testing_support::DibCanvas;
 
 constexpr COLORREF kPaper = RGB(255, 255, 255);
 
-// Leftmost and rightmost column of the area that differ from the paper.
-struct Span {
-    int left = -1;
-    int right = -1;
-};
-
-Span InkSpan(const DibCanvas& canvas, const RECT& area) {
-    Span span;
-    for (int x = area.left; x < area.right; ++x) {
-        for (int y = area.top; y < area.bottom; ++y) {
-            if (canvas.Pixel(x, y) != kPaper) {
-                if (span.left < 0) {
-                    span.left = x;
-                }
-                span.right = x;
-                break;
-            }
-        }
-    }
-    return span;
-}
-
 class DrawingKit : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -47,21 +25,11 @@ protected:
     DibCanvas canvas{400, 100, kPaper};
 };
 
-TEST_F(DrawingKit, LoadsEveryImageOfTheStore) {
-    for (int id : {129, 164, 324, 172, 173, 320, 307, 309, 321, 325, 312, 198, 199, 196, 197, 192, 195, 193, 194,
-                   201, 207, 206, 218, 202, 209, 210, 208, 203, 204, 205, 213, 211, 219, 212, 190, 214, 215}) {
-        EXPECT_NE(skin.Image(id), nullptr) << "image " << id;
-    }
-    EXPECT_EQ(skin.Image(129)->Width(), 1120);
+TEST_F(DrawingKit, LoadsTheStoreAndRefusesBrushesPastIt) {
+    EXPECT_NE(skin.Image(129), nullptr);
     EXPECT_NE(skin.NeedleMask(), nullptr);
-    EXPECT_NE(skin.Icon(), nullptr);
     EXPECT_NE(skin.Brush(0), nullptr);
     EXPECT_EQ(skin.Brush(4), nullptr);
-    EXPECT_NE(skin.SkinDC(), nullptr);
-    BITMAP canvasBitmap{};
-    GetObjectW(GetCurrentObject(skin.CanvasDC(), OBJ_BITMAP), sizeof(canvasBitmap), &canvasBitmap);
-    EXPECT_EQ(canvasBitmap.bmWidth, 210);
-    EXPECT_EQ(canvasBitmap.bmHeight, 170);
 }
 
 TEST_F(DrawingKit, ConvertedImagesKeepBlackTransparent) {
@@ -70,28 +38,6 @@ TEST_F(DrawingKit, ConvertedImagesKeepBlackTransparent) {
     EXPECT_EQ(canvas.Pixel(10, 0), kPaper);
     EXPECT_EQ(canvas.Pixel(49, 19), kPaper);
     EXPECT_NE(canvas.Pixel(30, 10), kPaper);
-}
-
-TEST_F(DrawingKit, OnOffImageIsCentredInASixtyPixelCell) {
-    skin.DrawOnOffImage(canvas.Dc(), {100, 10, 200, 40}, FALSE);
-    const Span span = InkSpan(canvas, {100, 10, 200, 40});
-    ASSERT_GE(span.left, 0);
-    EXPECT_GE(span.left, 110);       // the 40-pixel image starts at left + 10
-    EXPECT_LT(span.right, 150);
-    EXPECT_NEAR((span.left + span.right) / 2.0, 129.5, 1.0);
-}
-
-TEST_F(DrawingKit, StateImageRightPutsTheWidestLayoutFlushRight) {
-    const RECT area{20, 0, 380, 40};
-    skin.DrawStateImageRight(canvas.Dc(), area, 2);
-    const Span wide = InkSpan(canvas, area);
-    EXPECT_LE(wide.right, 379);
-    EXPECT_GE(wide.left, 380 - 152);
-    canvas.Fill(kPaper);
-    skin.DrawStateImageRight(canvas.Dc(), area, 0);
-    const Span narrow = InkSpan(canvas, area);
-    EXPECT_GE(narrow.left, 20);
-    EXPECT_LT(narrow.right, 20 + 78);
 }
 
 TEST_F(DrawingKit, UnknownKindsStatesAndIndicesDrawNothing) {
@@ -113,12 +59,6 @@ TEST_F(DrawingKit, QualityImagesAreCopiedOpaqueInTheFirstImagesSize) {
     skin.DrawIndexedImage(canvas.Dc(), {50, 50, 300, 90}, 5);
     EXPECT_EQ(canvas.Count({50, 50, 90, 70}, kPaper), 0);
     EXPECT_EQ(canvas.Count({90, 50, 300, 100}, kPaper), 210 * 50);
-}
-
-TEST_F(DrawingKit, BackgroundIsStretchedFromTheOrigin) {
-    skin.DrawBackground(canvas.Dc(), {30, 30, 130, 80});
-    EXPECT_EQ(canvas.Count({0, 0, 100, 50}, kPaper), 0);
-    EXPECT_EQ(canvas.Pixel(100, 50), kPaper);
 }
 
 TEST_F(DrawingKit, MissingImagesAreSkipped) {
@@ -164,8 +104,6 @@ TEST(LapTimeArea, RestoresTheBuffersFontWhenItGoes) {
     const HFONT font = CreateFontW(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
     {
         CLapTimeArea area;
-        EXPECT_EQ(area.textColour, 0x3F3F3Fu);
-        EXPECT_EQ(area.backgroundColour, 0xFFFFFFu);
         area.UseBuffer(&buffer, font);
         EXPECT_EQ(GetCurrentObject(buffer.GetDC(), OBJ_FONT), font);
     }

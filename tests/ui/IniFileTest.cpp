@@ -29,18 +29,6 @@ protected:
     testing_support::TempFolder folder;
 };
 
-TEST_F(IniFile, LivesInTheProgramFolder) {
-    EXPECT_EQ(IniFilePath(), folder.File(L"Default_Folder.ini"));
-}
-
-TEST_F(IniFile, AWrittenValueReadsBackAndTheFileIsHidden) {
-    EXPECT_TRUE(WriteIniString(L"DISPLAY", L"VOLUME", L"65535"));
-    EXPECT_TRUE(WriteIniString(L"SOURCE", L"FOLDER", L"C:\\DCIM\\動画"));
-    EXPECT_EQ(ReadIniString(L"DISPLAY", L"VOLUME"), L"65535");
-    EXPECT_EQ(ReadIniString(L"SOURCE", L"FOLDER"), L"C:\\DCIM\\動画");
-    EXPECT_EQ(Attributes(), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
-}
-
 TEST_F(IniFile, EveryWriteHidesTheFileAgain) {
     ASSERT_TRUE(WriteIniString(L"DISPLAY", L"ASPECT", L"on"));
     SetFileAttributesW(folder.File(L"Default_Folder.ini").c_str(), FILE_ATTRIBUTE_NORMAL);

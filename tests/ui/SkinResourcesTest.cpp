@@ -109,11 +109,6 @@ TEST_F(SkinResources, EveryMapMarkerLoadsAsAnAlphaPng) {
     }
 }
 
-TEST_F(SkinResources, AMissingIdIsReportedByItsStatus) {
-    const auto image = LoadBitmapResource(9999);
-    EXPECT_TRUE(!image || image->GetLastStatus() != Gdiplus::Ok);
-}
-
 TEST_F(SkinResources, KeyedImagesUseTheirTransparentColourOnlyAroundTheArtwork) {
     // Black-keyed: button strips, lamps, marks and placeholders are black
     // in the corners; white-keyed: dials and tree marks.
@@ -144,18 +139,6 @@ TEST_F(SkinResources, ImagesDrawnOverUnkeyedBuffersHaveNoPureBlack) {
     }
 }
 
-TEST_F(SkinResources, TheNeedleMaskIsMonochromeAndCoversTheNeedle) {
-    const HBITMAP mask = LoadBitmapW(Module(), MAKEINTRESOURCEW(313));
-    ASSERT_NE(mask, nullptr);
-    BITMAP info{};
-    GetObjectW(mask, sizeof(info), &info);
-    EXPECT_EQ(info.bmBitsPixel, 1);
-    DeleteObject(mask);
-    const auto needle = LoadBitmapResource(312);
-    EXPECT_FALSE(IsRgb(PixelOf(*needle, 4, 87), 0, 0, 0));  // the base at the pivot
-    EXPECT_TRUE(IsRgb(PixelOf(*needle, 0, 0), 0, 0, 0));
-}
-
 TEST_F(SkinResources, DialogTemplatesIconsAndCursorArePresent) {
     for (int id : kDialogTemplates) {
         EXPECT_NE(FindResourceW(Module(), MAKEINTRESOURCEW(id), RT_DIALOG), nullptr) << "template " << id;
@@ -179,27 +162,6 @@ TEST_F(SkinResources, DialogTemplatesIconsAndCursorArePresent) {
                                                          LR_DEFAULTSIZE));
     EXPECT_NE(zoom, nullptr);
     DestroyCursor(zoom);
-}
-
-TEST_F(SkinResources, VersionInformationNamesTheProduct) {
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    DWORD ignored = 0;
-    std::vector<BYTE> data(GetFileVersionInfoSizeW(path, &ignored));
-    ASSERT_FALSE(data.empty());
-    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(data.size()), data.data()));
-    for (const auto& [key, expected] : {std::pair{L"ProductName", L"Ostrilex"}, std::pair{L"ProductVersion", L"1.0.3"}}) {
-        wchar_t* value = nullptr;
-        UINT length = 0;
-        const std::wstring query = std::wstring(L"\\StringFileInfo\\041104B0\\") + key;
-        ASSERT_TRUE(VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length));
-        EXPECT_STREQ(value, expected);
-    }
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(0, 1));
-    EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(0, 3));
 }
 
 TEST_F(SkinResources, TheManifestAsksForCommonControls6) {

@@ -48,28 +48,6 @@ TEST_F(UiFonts, MakesFiveFontsInTheSharedFace) {
     }
 }
 
-TEST_F(UiFonts, At96DpiTheSmallFontIs12PixelsHigh) {
-    ASSERT_EQ(InitUiFontsAndFolder(window.Handle()), 1);
-    const fw::WindowDC dc(window.Handle());
-    if (GetDeviceCaps(dc.Get(), LOGPIXELSY) != 96) {
-        GTEST_SKIP() << "screen is not at 96 DPI";
-    }
-    LOGFONTW font{};
-    GetObjectW(g_fontSmall, sizeof(font), &font);
-    EXPECT_EQ(font.lfHeight, -12);
-}
-
-TEST_F(UiFonts, JapaneseTextHasRealGlyphs) {
-    ASSERT_EQ(InitUiFontsAndFolder(window.Handle()), 1);
-    const fw::WindowDC dc(window.Handle());
-    const fw::SelectedObject font(dc.Get(), g_fontNormal);
-    WORD glyphs[3] = {};
-    ASSERT_EQ(GetGlyphIndicesW(dc.Get(), L"完了し", 3, glyphs, GGI_MARK_NONEXISTING_GLYPHS), 3u);
-    for (WORD glyph : glyphs) {
-        EXPECT_NE(glyph, 0xFFFF) << "no Japanese font stands in for the UI face";
-    }
-}
-
 TEST_F(UiFonts, ChoosesTheTextRowByTheUsersLanguage) {
     const char* expected = std::getenv("OSTRILEX_EXPECT_TEXT_ROW");
     if (expected == nullptr) {

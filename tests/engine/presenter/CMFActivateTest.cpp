@@ -63,14 +63,6 @@ TEST_F(CMFActivateTest, HandsOutOnePresenterAndOnlyAsAPresenter) {
     EXPECT_EQ(PresenterObjectsAlive(), 0) << "the activation object took its presenter with it";
 }
 
-TEST_F(CMFActivateTest, ForwardsItsAttributeStore) {
-    ASSERT_EQ(activate_->SetUINT32(MF_MT_FRAME_SIZE, 7), S_OK);
-    EXPECT_EQ(MFGetAttributeUINT32(activate_.Get(), MF_MT_FRAME_SIZE, 0), 7u);
-    UINT32 count = 0;
-    ASSERT_EQ(activate_->GetCount(&count), S_OK);
-    EXPECT_EQ(count, 1u);
-}
-
 TEST_F(CMFActivateTest, ActivationsAtTheSameTimeShareOnePresenter) {
     fw::ComPtr<IMFVideoPresenter> fromThread;
     std::thread other([&] { fromThread = Activate(); });

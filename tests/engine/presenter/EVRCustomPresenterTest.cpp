@@ -189,18 +189,6 @@ TEST_F(PresenterTest, NegotiationSkipsTypesItCannotShow) {
     }
 }
 
-TEST_F(PresenterTest, HandsTheMixerItsDeviceManagerUnderEitherService) {
-    fw::ComPtr<IUnknown> service;
-    for (const GUID& renderer : {MR_VIDEO_RENDER_SERVICE, MR_VIDEO_ACCELERATION_SERVICE}) {
-        EXPECT_EQ(presenter_->GetService(renderer, __uuidof(IDirect3DDeviceManager9),
-                                         reinterpret_cast<void**>(service.Put())),
-                  S_OK);
-    }
-    EXPECT_EQ(presenter_->GetService(MR_VIDEO_MIXER_SERVICE, __uuidof(IMFVideoDisplayControl),
-                                     reinterpret_cast<void**>(service.Put())),
-              MF_E_UNSUPPORTED_SERVICE);
-}
-
 TEST_F(PresenterTest, DeviceTroubleIsReportedToTheRenderer) {
     struct Case {
         HRESULT state;

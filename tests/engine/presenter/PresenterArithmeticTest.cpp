@@ -17,13 +17,6 @@ TEST(PresenterArithmetic, ReducesSizesAndNeverDividesByZero) {
     EXPECT_EQ(aspect, (Ratio{373, 369})) << "the previous aspect stays";
 }
 
-TEST(PresenterArithmetic, FrameRateDefaultsToThirty) {
-    EXPECT_EQ(FrameRateOrDefault(0, 1), (Ratio{30, 1}));
-    EXPECT_EQ(FrameRateOrDefault(30000, 0), (Ratio{30, 1}));
-    EXPECT_EQ(FrameRateOrDefault(30000, 1001), (Ratio{30000, 1001}));
-    EXPECT_EQ(QuarterFrame(333333), 83333);
-}
-
 TEST(PresenterArithmetic, FastestRateIsRefreshOverFrameRate) {
     EXPECT_EQ(MaximumRate(false, {30, 1}, 60), 2.0f);
     EXPECT_EQ(MaximumRate(false, {30000, 1001}, 60), 2.0f);

@@ -14,6 +14,10 @@ HWND WaitForDialog(DWORD threadId, const std::wstring& caption = L"", DWORD time
 // from the button, posted so that the caller never waits on the dialog.
 void PressButton(HWND dialog, int id);
 
+// Presses a button and returns once the dialog has handled the press, so
+// what it did (a refusal, a browse) can be checked without waiting a time.
+void PressButtonAndWait(HWND dialog, int id);
+
 // Waits until the window is gone.
 bool WaitUntilClosed(HWND window, DWORD timeoutMs = 5000);
 

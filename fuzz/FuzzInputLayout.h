@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 
 // Input of the data-section fuzzer: a big-endian u16 frame count, a
 // big-endian u16 "stts" sample delta, then a data area (the bytes of a
@@ -9,3 +8,7 @@
 constexpr size_t kFuzzFrameCountOffset = 0;
 constexpr size_t kFuzzFrameDeltaOffset = 2;
 constexpr size_t kFuzzDataAreaOffset = 4;
+
+// Input of the join fuzzer: a big-endian u32 length n, then the first
+// recording's n bytes (fewer when the input is shorter), then the second's.
+constexpr size_t kJoinSplitSize = 4;
