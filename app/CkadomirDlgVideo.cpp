@@ -2,6 +2,8 @@
 // mode, the filter graph's events, and the question whether a double click
 // may enter full screen.
 
+#include <evcode.h>
+
 #include "app/CMovieMenu.h"
 #include "app/CkadomirDlg.h"
 #include "app/core/PlaybackRules.h"
@@ -39,9 +41,21 @@ void CkadomirDlg::OnZoomAtPoint(UINT, POINT client) {
     ApplyZoom(1);
 }
 
-// The filter graph's events matter only where the engine plays through
-// DirectShow; its queue is read by the engine's back-end.
-void CkadomirDlg::OnGraphEvent(WPARAM, LPARAM) {}
+// Only the DirectShow back-end queues graph events; the queue is drained
+// whole, since one notification may stand for several events.
+void CkadomirDlg::OnGraphEvent(WPARAM, LPARAM) {
+    if (!EngineReady()) {
+        return;
+    }
+    int32_t code = 0;
+    while (engine_.EnginePlaybackBackend && engine_.EnginePlaybackBackend->TakeGraphEvent(code) && code >= 0) {
+        if (code == EC_COMPLETE) {
+            NextClip();
+        } else if (code == EC_FULLSCREEN_LOST) {
+            ToggleFullScreen(MayEnterFullScreen() ? 1 : 0);
+        }
+    }
+}
 
 LRESULT CkadomirDlg::OnGraphEventMessage(const fw::Message& m) {
     OnGraphEvent(m.wParam, m.lParam);

@@ -2,17 +2,14 @@
 
 #include <windows.h>
 
+#include "engine/PlayerMessages.h"
 #include "panels/PanelMessages.h"
 
 // Messages of the main window and its video surface beyond those of the
 // controls that post them (sliders, file panel, map bridge).
 
-// Posted by the player to the video surface.
-constexpr UINT WM_PLAYER_PAUSED = 0x83E9;
-constexpr UINT WM_PLAYER_ENDED = 0x83EA;
-constexpr UINT WM_PLAYER_READY = 0x83EB;
-// The filter graph's event notice, posted to the video surface.
-constexpr UINT WM_APP_GRAPH_EVENT = 0x8004;
+// The player's and the filter graph's messages to the video surface are
+// the engine's (PlayerMessages.h).
 
 // The loader thread has parsed the current clip's data (lParam: non-zero
 // when the parse succeeded).
@@ -35,8 +32,6 @@ constexpr UINT WM_APP_SETTING_CHECK = 0x81F5;
 constexpr UINT WM_APP_PLAYER_STATE = 0x8001;
 constexpr UINT WM_APP_RESERVED_2 = 0x8002;
 constexpr UINT WM_APP_SHOW_POSITION = 0x8003;
-constexpr UINT WM_APP_PLAYER_TICK = 0x8005;
-constexpr UINT WM_APP_PLAYER_TICK_END = 0x8006;
 constexpr UINT WM_APP_REAPPLY_ZOOM = 0x8007;
 constexpr UINT WM_APP_VIDEO_MENU = 0x825C;
 constexpr UINT WM_APP_RESERVED_25D = 0x825D;

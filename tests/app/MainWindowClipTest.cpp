@@ -7,11 +7,14 @@
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
+#include <evcode.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "FakePlaybackBackend.h"
 #include "app/MainWindowMessages.h"
 #include "support/CkadomirDlgTestAccess.h"
 #include "support/MainWindowFixture.h"
@@ -104,6 +107,20 @@ TEST_F(MainWindowClip, ALateEndReportDoesNotSkipTheRowJustChosen) {
     ASSERT_TRUE(OpenChosenClip());
     ClickRow(1);
     PostToVideo(WM_PLAYER_ENDED);
+    PumpPending();
+    ASSERT_TRUE(OpenChosenClip());
+    EXPECT_EQ(LastOpened(), kSecond);
+}
+
+// Where the engine plays through DirectShow, the end of a clip comes as a
+// graph event; events queued behind it are drained too.
+TEST_F(MainWindowClip, TheGraphsCompletionEventPlaysOnToTheNextRow) {
+    StartOnThree();
+    ASSERT_TRUE(OpenChosenClip());
+    auto backend = std::make_unique<FakePlaybackBackend>();
+    backend->graphEvents = {EC_COMPLETE, -1};
+    block.EnginePlaybackBackend = std::move(backend);
+    PostToVideo(WM_APP_GRAPH_EVENT);
     PumpPending();
     ASSERT_TRUE(OpenChosenClip());
     EXPECT_EQ(LastOpened(), kSecond);

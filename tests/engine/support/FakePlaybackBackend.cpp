@@ -63,3 +63,10 @@ ScopedFakeBackends::ScopedFakeBackends(std::function<void(FakePlaybackBackend&)>
           ++made_;
           return backend;
       }) {}
+
+bool FakePlaybackBackend::TakeGraphEvent(int32_t& code) {
+    if (graphEvents.empty()) return false;
+    code = graphEvents.front();
+    graphEvents.erase(graphEvents.begin());
+    return true;
+}

@@ -24,6 +24,7 @@ public:
     int32_t videoHeight = 720;
     ZoomRect client{0, 0, 640, 360};
 
+    std::vector<int32_t> graphEvents;  // handed out in turn by TakeGraphEvent
     std::vector<std::string> calls;
     int positionReads = 0;
     bool* destroyed = nullptr;   // set when the engine releases the back-end
@@ -58,7 +59,7 @@ public:
     bool ReapplyDestination(bool mirrored) override { return Log(mirrored ? "Mirrored" : "Unmirrored", true); }
     bool ShowOverlayText(const wchar_t*, HFONT__*, const OverlaySize&, int32_t, int32_t) override;
     bool GrabCurrentImage(CapturedImage&) override { return false; }
-    bool TakeGraphEvent(int32_t&) override { return false; }
+    bool TakeGraphEvent(int32_t& code) override;
 
     bool Log(const std::string& call, bool result = true);
 };
