@@ -153,8 +153,10 @@ TEST_F(SnapshotTest, JpegShowsTheFrameOnScreenAtTheVideosOwnSize) {
     }
     // A blank window and a blank grab would match as well.
     EXPECT_GE(brightest - darkest, kLeastPictureContrast) << "a picture, not a blank";
-    EXPECT_LT(total / (width * height), 6.0) << "the frame shown, neither blank nor flipped";
-    EXPECT_LT(topRow / (width * 8), 8.0) << "the top rows are the picture's top";
+    // The JPEG's loss on the bars' sharp edges stays well under these; a
+    // flipped or shifted picture does not.
+    EXPECT_LT(total / (width * height), 14.0) << "the frame shown, neither blank nor flipped";
+    EXPECT_LT(topRow / (width * 8), 16.0) << "the top rows are the picture's top";
 }
 
 }  // namespace
