@@ -137,13 +137,10 @@ TEST_F(PlaybackTest, ClosingWhilePlayingIsQuickAndLeavesNothingAlive) {
 }
 
 TEST_F(PlaybackTest, FailedOpeningLeavesNothingRunning) {
-    // The movie's length reads 0 once its player has started work.
+    // The movie's length cannot be read once its player has started work.
     struct ZeroLength : ForwardingBackend {
         using ForwardingBackend::ForwardingBackend;
-        bool ReadDuration(int64_t& duration) override {
-            duration = 0;
-            return true;
-        }
+        bool ReadDuration(int64_t&) override { return false; }
     };
     ScopedPlaybackBackendFactory zeroLength([](HWND__* window) -> std::unique_ptr<PlaybackBackend> {
         return std::make_unique<ZeroLength>(MediaFoundationBackend::Create(window));
