@@ -41,6 +41,7 @@ struct PlayerEngine {
     uint32_t flag52 = 0;             // stored, never read
     uint32_t hardwareDecoding = 0;   // stored; playback does not consult it
     uint32_t reversePlayable = 0;    // 1 when the opened movie can play backwards
+    int64_t movieFrames = 0;         // the first track's timing table's frames, for a source that cannot tell its length
     int32_t EngineSpeedIndex = 1;    // -4, -2, -1, 1 (normal), 2, 4
 
     // Where the video goes: the zoom around a centre point, the pan added

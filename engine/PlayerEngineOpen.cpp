@@ -5,6 +5,7 @@
 
 #include "ClipDataPreload.h"
 #include "PlayerEngineSteps.h"
+#include "format/ByteOrder.h"
 #include "format/DataSectionHandlers.h"
 #include "format/FrameRecordIndex.h"
 #include "platform/ReadOnlyFile.h"
@@ -45,6 +46,38 @@ uint16_t CountDataEntries(PlayerEngine& engine, const wchar_t* path) {
     }
     EmptyScratchReader(reader);
     return count;
+}
+
+// The samples an "stts" body lists (the sum of its runs' counts); a table
+// that runs past its box fails.
+int32_t CountTimedSamples(ByteView body, int64_t& samples) {
+    constexpr size_t kEntryCount = 4;
+    constexpr size_t kFirstEntry = 8;
+    constexpr size_t kEntryBytes = 8;
+    if (!body.Contains(kEntryCount, 4)) return kHandlerFailed;
+    const uint32_t entries = ReadU32BE(body.data() + kEntryCount);
+    int64_t total = 0;
+    for (uint64_t i = 0; i < entries; ++i) {
+        const uint64_t at = kFirstEntry + i * kEntryBytes;
+        if (!body.Contains(at, kEntryBytes)) return kHandlerFailed;
+        total += ReadU32BE(body.data() + at);
+    }
+    samples = total;
+    return kHandlerDone;
+}
+
+// The frames of the first track's timing table; 0 when it cannot be read.
+int64_t SampleTableFrameCount(PlayerEngine& engine, const wchar_t* path) {
+    MappedMovieFile& reader = engine.ShownClipReader;
+    int64_t frames = 0;
+    if (reader.Open(path)) {
+        const BoxHandler stts{4, "stts", [&frames](MappedMovieFile&, ByteView body) {
+                                  return CountTimedSamples(body, frames);
+                              }};
+        if (!reader.WalkBoxPath(stts)) frames = 0;
+    }
+    EmptyScratchReader(reader);
+    return frames;
 }
 
 // The whole-number frame rate of the sample table; 0 when there is none. A
@@ -96,6 +129,7 @@ int32_t PlayerEngine::OpenMovie(PlayerEngine* engine, const wchar_t* path) {
     if (!LooksLikeMovie(path)) return 0;
     if (CountDataEntries(*engine, path) < kMinimumEntries) return 0;
     if (!DetectFrameDuration(engine, path)) return 0;
+    engine->movieFrames = SampleTableFrameCount(*engine, path);
     // A movie still open would leave its player running behind the new one.
     if (engine->EnginePlaybackBackend) CloseMovie(engine);
 
@@ -150,6 +184,9 @@ int64_t PlayerEngine::GetFrameCount(PlayerEngine* engine) {
     EngineLockGuard hold(engine->fileLock);
     int64_t duration = 0;
     if (!engine->EnginePlaybackBackend || !engine->EnginePlaybackBackend->ReadDuration(duration)) return 0;
+    // A source that cannot tell its length yet (Wine's, on a busy machine)
+    // would refuse the opening; the file's own timing table can.
+    if (duration <= 0) return engine->movieFrames;
     return FrameAtPosition(duration, engine->frameDuration);
 }
 

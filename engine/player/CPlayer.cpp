@@ -273,8 +273,24 @@ bool CPlayer::ReadDuration(int64_t& duration) const {
     // The length read when the movie's source was first resolved: a
     // rebuild without sound swaps the source while the engine may ask.
     if (state_ == PlayerState::Closed) return false;
-    duration = duration_;
+    duration = KnownLength();
     return true;
+}
+
+// A source that could not tell its length when it was resolved is asked
+// again, until it can.
+int64_t CPlayer::KnownLength() const {
+    const int64_t length = duration_;
+    if (length > 0) return length;
+    fw::ComPtr<IMFMediaSource> source;
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        source = source_;
+    }
+    if (!source) return 0;
+    const int64_t asked = LengthOf(source.Get());
+    if (asked > 0) duration_ = asked;
+    return asked;
 }
 
 void CPlayer::Post(UINT message) const {

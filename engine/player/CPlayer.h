@@ -103,6 +103,7 @@ private:
     HRESULT ResolveSourceLocked();
     // The source's length in 100-ns units; 0 when it does not tell.
     static int64_t LengthOf(IMFMediaSource* source);
+    int64_t KnownLength() const;
     HRESULT BeginResolveLocked();
     void RebuildWithoutAudio();
     void OnSourceResolved(IMFSourceResolver* resolver, IMFAsyncResult* result);
@@ -183,7 +184,7 @@ private:
     std::atomic<bool> sessionPaused_{false};
     // A command went unanswered: the session is not waited for again.
     std::atomic<bool> sessionHung_{false};
-    std::atomic<int64_t> duration_{0};
+    mutable std::atomic<int64_t> duration_{0};
     std::atomic<bool> endAnnounced_{false};
     std::atomic<bool> endWatchRunning_{false};
     std::thread endWatch_;

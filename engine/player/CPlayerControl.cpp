@@ -232,7 +232,7 @@ void CPlayer::WatchForEnd() {
     while (endWatchRunning_) {
         std::this_thread::sleep_for(kEndWatchPeriod);
         if (state_ != PlayerState::Started || endAnnounced_) continue;
-        const int64_t length = duration_;
+        const int64_t length = KnownLength();
         fw::ComPtr<IMFPresentationClock> clock = Clock();
         MFTIME time = 0;
         if (length <= 0 || !clock || FAILED(clock->GetTime(&time))) continue;

@@ -41,3 +41,12 @@ STDMETHODIMP RendererStreamProxy::GetService(REFGUID service, REFIID iid, void**
     if (service == MR_VIDEO_ACCELERATION_SERVICE && iid == __uuidof(IMFVideoSampleAllocator)) return E_NOINTERFACE;
     return MFGetService(inner_.Get(), service, iid, object);
 }
+
+STDMETHODIMP RendererStreamProxy::ProcessSample(IMFSample* sample) {
+    if (sample == nullptr || SampleIsOnSurface(sample)) return inner_->ProcessSample(sample);
+    fw::ComPtr<IMFSample> onSurface;
+    // A frame that cannot be copied still goes on, so that the session's
+    // clock and end of stream are kept; only its picture is lost.
+    if (FAILED(upload_.Upload(sample, onSurface))) return inner_->ProcessSample(sample);
+    return inner_->ProcessSample(onSurface.Get());
+}

@@ -8,13 +8,15 @@
 
 #include <atomic>
 
+#include "SurfaceFrameUpload.h"
 #include "framework/ComPtr.h"
 
 // The video renderer's stream as the session sees it on Wine: every call
 // goes to the renderer's own stream, except that the stream offers the
 // session no sample allocator. Wine's session, given one, lets a sample
 // handed back during its close reach a topology the close has freed; without
-// one it gives the video plain memory samples.
+// one it gives the video plain memory samples, which the proxy copies onto
+// the renderer's surfaces, since its mixer draws only from those.
 class RendererStreamProxy final : public IMFStreamSink, public IMFGetService {
 public:
     // The proxy of the first stream of an activated renderer, holding one
@@ -40,7 +42,7 @@ public:
     STDMETHODIMP GetMediaTypeHandler(IMFMediaTypeHandler** handler) override {
         return inner_->GetMediaTypeHandler(handler);
     }
-    STDMETHODIMP ProcessSample(IMFSample* sample) override { return inner_->ProcessSample(sample); }
+    STDMETHODIMP ProcessSample(IMFSample* sample) override;
     STDMETHODIMP PlaceMarker(MFSTREAMSINK_MARKER_TYPE type, const PROPVARIANT* value,
                              const PROPVARIANT* context) override {
         return inner_->PlaceMarker(type, value, context);
@@ -50,9 +52,10 @@ public:
     STDMETHODIMP GetService(REFGUID service, REFIID iid, void** object) override;
 
 private:
-    explicit RendererStreamProxy(fw::ComPtr<IMFStreamSink> inner) : inner_(std::move(inner)) {}
+    explicit RendererStreamProxy(fw::ComPtr<IMFStreamSink> inner) : inner_(inner), upload_(inner) {}
     ~RendererStreamProxy() = default;
 
     std::atomic<long> references_{1};
     fw::ComPtr<IMFStreamSink> inner_;
+    SurfaceFrameUpload upload_;
 };

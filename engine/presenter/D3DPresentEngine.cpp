@@ -197,7 +197,11 @@ HRESULT D3DPresentEngine::CreateVideoSamples(IMFMediaType* type, VideoSampleList
     if (FAILED(result)) return result;
     // A video subtype's first 32 bits are its Direct3D format code.
     frameFormat_ = static_cast<D3DFORMAT>(subtype.Data1);
-    presentParameters_ = WindowedParameters(frameWidth_, frameHeight_, frameFormat_, window_);
+    // Where frames are drawn with GDI, the swap chains never present, and
+    // must not take the video window: a window Direct3D has drawn to shows
+    // nothing else there.
+    presentParameters_ =
+        WindowedParameters(frameWidth_, frameHeight_, frameFormat_, paintWithGdi_ ? GetDesktopWindow() : window_);
 
     for (int i = 0; i < kSamplesPerType && SUCCEEDED(result); ++i) {
         fw::ComPtr<IDirect3DSwapChain9> swapChain;

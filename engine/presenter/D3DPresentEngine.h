@@ -8,6 +8,7 @@
 #include <atomic>
 
 #include "CriticalSection.h"
+#include "RunningUnderWine.h"
 #include "SamplePool.h"
 #include "Scheduler.h"
 #include "framework/ComPtr.h"
@@ -76,6 +77,7 @@ private:
     HRESULT TestDevice9Ex(HRESULT state, bool* reset);
     HRESULT TestDevice9(HRESULT state, bool* reset);
     HRESULT CopyToGrabBuffer(IDirect3DSurface9* surface, UINT width, UINT height);
+    HRESULT PaintSurface(IDirect3DSurface9* surface, HWND window, const RECT& destination);
 
     UINT resetToken_ = 0;
     HWND window_ = nullptr;
@@ -99,4 +101,8 @@ private:
     // sample held instead would never return to the pool.
     fw::ComPtr<IDirect3DSurface9> lastPresented_;
     std::atomic<long> framesPresented_{0};
+    // Wine shows a Direct3D present only in a top-level window with no
+    // children; in a child window, as the main window's video area is, the
+    // picture stays black. There the frame is drawn with GDI instead.
+    const bool paintWithGdi_ = RunningUnderWine();
 };

@@ -38,18 +38,37 @@ HRESULT D3DPresentEngine::PresentSample(IMFSample* sample, LONGLONG) {
     return S_OK;
 }
 
-HRESULT D3DPresentEngine::PresentSwapChain(IDirect3DSwapChain9* swapChain, IDirect3DSurface9*) {
+HRESULT D3DPresentEngine::PresentSwapChain(IDirect3DSwapChain9* swapChain, IDirect3DSurface9* surface) {
     HWND window = nullptr;
     RECT destination{};
     {
         CriticalSectionLock hold(lock_);
         window = window_;
         destination = destination_;
+        if (window == nullptr) return MF_E_INVALIDREQUEST;
+        // Under the lock: the grab reads the surfaces through their DC too.
+        if (paintWithGdi_) return PaintSurface(surface, window, destination);
     }
-    if (window == nullptr) return MF_E_INVALIDREQUEST;
     // Present stretches the frame, at the video's own size, into the
     // destination; outside the lock, since it may wait for the display.
     return swapChain->Present(nullptr, &destination, window, nullptr, 0);
+}
+
+HRESULT D3DPresentEngine::PaintSurface(IDirect3DSurface9* surface, HWND window, const RECT& destination) {
+    D3DSURFACE_DESC description{};
+    HRESULT result = surface->GetDesc(&description);
+    if (FAILED(result)) return result;
+    const fw::WindowDC windowDc(window);
+    if (windowDc.Get() == nullptr) return E_FAIL;
+    HDC surfaceDc = nullptr;
+    if (FAILED(result = surface->GetDC(&surfaceDc))) return result;
+    SetStretchBltMode(windowDc.Get(), COLORONCOLOR);
+    const BOOL drawn = StretchBlt(windowDc.Get(), destination.left, destination.top,
+                                  destination.right - destination.left, destination.bottom - destination.top,
+                                  surfaceDc, 0, 0, static_cast<int>(description.Width),
+                                  static_cast<int>(description.Height), SRCCOPY);
+    surface->ReleaseDC(surfaceDc);
+    return drawn ? S_OK : E_FAIL;
 }
 
 void D3DPresentEngine::PaintFrameWithGDI() {

@@ -73,7 +73,16 @@ STDMETHODIMP EVRCustomPresenter::GetDeviceID(IID* deviceId) {
 }
 
 void EVRCustomPresenter::Notify(long code, LONG_PTR first, LONG_PTR second) {
-    if (mediaEventSink_) mediaEventSink_->Notify(code, first, second);
+    fw::ComPtr<IMediaEventSink> sink;
+    {
+        CriticalSectionLock hold(lock_);
+        sink = mediaEventSink_;
+    }
+    if (!sink) return;
+    // The renderer takes its own lock here, and holds it while it calls the
+    // presenter's clock methods, which take the presenter's.
+    const CriticalSectionRelease released(lock_);
+    sink->Notify(code, first, second);
 }
 
 // Service pointers.

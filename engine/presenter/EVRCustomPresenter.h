@@ -129,6 +129,9 @@ private:
     void ProcessOutputLoop();
     HRESULT ProcessOutput();
     HRESULT TakeOutputSample(fw::ComPtr<IMFSample>* sample, bool* reused);
+    // The mixer's output into the sample, called without the presenter's
+    // lock; S_FALSE when the frame went stale meanwhile.
+    HRESULT MixOutsideLock(IMFSample* sample, bool reused);
     HRESULT PrepareOutputSample(IMFSample* sample, bool repaint, LONGLONG* mixStart);
     HRESULT HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused);
     HRESULT DeliverSample(IMFSample* sample, bool repaint);
@@ -163,6 +166,7 @@ private:
     Scheduler scheduler_;
     SamplePool samplePool_;
     DWORD tokenCounter_ = 0;
+    unsigned flushCount_ = 0;
     bool sampleNotify_ = false;
     bool repaint_ = false;
     bool prerolled_ = false;

@@ -59,11 +59,8 @@ HRESULT EVRCustomPresenter::ProcessOutput() {
     result = PrepareOutputSample(sample.Get(), repaint, &mixStart);
     if (FAILED(result)) return result;
 
-    MFT_OUTPUT_DATA_BUFFER output{};
-    output.pSample = sample.Get();
-    DWORD status = 0;
-    result = mixer_->ProcessOutput(0, 1, &output, &status);
-    if (output.pEvents != nullptr) output.pEvents->Release();
+    result = MixOutsideLock(sample.Get(), reused);
+    if (result == S_FALSE) return result;
     if (FAILED(result)) return HandleMixerFailure(result, sample.Get(), reused);
 
     if (clock_ && !repaint) {
@@ -79,6 +76,31 @@ HRESULT EVRCustomPresenter::ProcessOutput() {
     }
     if (SUCCEEDED(result)) prerolled_ = true;
     return result;
+}
+
+HRESULT EVRCustomPresenter::MixOutsideLock(IMFSample* sample, bool reused) {
+    const fw::ComPtr<IMFTransform> mixer = mixer_;
+    const DWORD token = tokenCounter_;
+    const unsigned flushes = flushCount_;
+    MFT_OUTPUT_DATA_BUFFER output{};
+    output.pSample = sample;
+    DWORD status = 0;
+    HRESULT result = S_OK;
+    {
+        // The mixer asks the renderer for input under the renderer's lock,
+        // which the renderer holds while it calls the clock methods here:
+        // holding the presenter's lock across the call, the two threads
+        // could wait on each other for good.
+        const CriticalSectionRelease released(lock_);
+        result = mixer->ProcessOutput(0, 1, &output, &status);
+    }
+    if (output.pEvents != nullptr) output.pEvents->Release();
+    if (FAILED(result)) return result;
+    if (!IsShutdown() && token == tokenCounter_ && flushes == flushCount_) return S_OK;
+    // Flushed, given a new type or shut down meanwhile: the frame is stale,
+    // and its sample goes back to a pool that still takes it.
+    if (!reused && !IsShutdown() && token == tokenCounter_) samplePool_.ReturnSample(sample);
+    return S_FALSE;
 }
 
 HRESULT EVRCustomPresenter::TakeOutputSample(fw::ComPtr<IMFSample>* sample, bool* reused) {
@@ -179,6 +201,7 @@ HRESULT EVRCustomPresenter::OnSampleFree(IMFAsyncResult* asyncResult) {
 }
 
 void EVRCustomPresenter::Flush() {
+    ++flushCount_;
     prerolled_ = false;
     scheduler_.Flush();
     frameStep_.samples.Clear();

@@ -3,6 +3,7 @@
 #include "FakePlaybackBackend.h"
 #include "MiniRecording.h"
 #include "PlayerEngine.h"
+#include "StandardRecordings.h"
 #include "TestRecordings.h"
 #include "player/CheckHResult.h"
 
@@ -181,9 +182,10 @@ TEST_F(PlaybackEntriesTest, AFailedOpeningReleasesItsBackEnd) {
     const std::wstring path = TestRecordingPath("2401020304_A001.MOV").wstring();
     for (bool mediaOpens : {false, true}) {
         bool released = false;
-        // Either the media does not open, or the movie has no length.
+        // Either the media does not open, or its length cannot be read.
         ScopedFakeBackends backends([&](FakePlaybackBackend& backend) {
             backend.openSucceeds = mediaOpens;
+            backend.duration = -1;
             backend.destroyed = &released;
         });
         EXPECT_EQ(Open(path), 0);
@@ -191,6 +193,16 @@ TEST_F(PlaybackEntriesTest, AFailedOpeningReleasesItsBackEnd) {
         EXPECT_EQ(engine_.EnginePlaybackBackend, nullptr);
         EXPECT_EQ(engine_.EnginePlayState, PlayState::kNone);
     }
+}
+
+// A source that cannot tell its length yet (as Wine's may on a busy
+// machine) does not refuse the opening: the file's timing table counts.
+TEST_F(PlaybackEntriesTest, ASourceWithoutALengthYetOpensWithTheFilesFrames) {
+    const RecordingRecipe& recipe = StandardRecording("2401020304_A001.MOV");
+    ScopedFakeBackends backends([](FakePlaybackBackend& backend) { backend.duration = 0; });
+    ASSERT_EQ(Open(TestRecordingPath(recipe.fileName).wstring()), 1);
+    const auto frames = static_cast<int64_t>(recipe.durationSeconds * 90000 / recipe.frameDelta + 0.5);
+    EXPECT_NEAR(PlayerEngine::GetFrameCount(&engine_), frames, 1);
 }
 
 TEST_F(PlaybackEntriesTest, LoadingGivesARecordPerFrame) {

@@ -78,14 +78,18 @@ async function until(page, expression) {
   }
 }
 
+const kPauseAtMs = 60000;
+
 // A page with the library loaded; state sets the host's first answers.
 // Time stands still until the test runs the clock, one poll per second.
 async function open(context, kind, state = {}) {
   const page = await context.newPage();
   await page.route('**/*', answer);
   await page.addInitScript(installHost, { kind, mapUrl, state });
+  // The installed clock runs until paused; the pause lies far enough ahead
+  // that a busy machine never reaches it first.
   await page.clock.install({ time: 0 });
-  await page.clock.pauseAt(1);
+  await page.clock.pauseAt(kPauseAtMs);
   await page.goto(pageUrls[kind]);
   await until(page, () => window.g_isInitConnect === true);
   return page;

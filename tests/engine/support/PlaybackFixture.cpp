@@ -67,7 +67,7 @@ void PlaybackTest::SetUp() {
 }
 
 void PlaybackTest::TearDown() {
-    EXPECT_LT(CloseTimed(), 5000u) << "closing must not hang";
+    EXPECT_LT(CloseTimed(), kHangMs) << "closing must not hang";
     engine_.PlayerEngineReady = 0;
     table_.Uninit(&engine_);
     window_.reset();

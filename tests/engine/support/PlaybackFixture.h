@@ -37,6 +37,9 @@ private:
 class PlaybackTest : public ::testing::Test {
 protected:
     static constexpr DWORD kReadyWaitMs = 10000;
+    // A close or command slower than this hangs; how long they take on a
+    // quiet machine is measured by the benchmark.
+    static constexpr DWORD kHangMs = 30000;
 
     void SetUp() override;
     void TearDown() override;
