@@ -149,7 +149,7 @@ STDMETHODIMP EVRCustomPresenter::OnClockStart(MFTIME, LONGLONG startOffset) {
         const HRESULT result = StartFrameStep();
         if (FAILED(result)) return result;
     }
-    if (outputGate_) ProcessOutputLoop();
+    GatedOutputLoop();
     return S_OK;
 }
 

@@ -49,8 +49,9 @@ public:
     // The output gate: while closed, neither the clock's start nor a
     // returning sample asks the mixer for more. The player writes it
     // without the presenter's lock: open when playback starts, closed
-    // before a seek.
-    void SetOutputGate(bool open) { outputGate_ = open; }
+    // before a seek. Closing it also waits, a bounded time, until no loop
+    // it let through is still asking.
+    void SetOutputGate(bool open);
     PresentationCounts Counts() const;
 
     // IUnknown
@@ -126,7 +127,9 @@ private:
     void Notify(long code, LONG_PTR first, LONG_PTR second);
 
     // Output (EVRCustomPresenterOutput.cpp).
-    void ProcessOutputLoop();
+    // Gated, the loop stops asking once the gate closes.
+    void ProcessOutputLoop(bool gated = false);
+    void GatedOutputLoop();
     HRESULT ProcessOutput();
     HRESULT TakeOutputSample(fw::ComPtr<IMFSample>* sample, bool* reused);
     // The mixer's output into the sample, called without the presenter's
@@ -178,6 +181,7 @@ private:
     std::atomic<DWORD> aspectRatioMode_{MFVideoARMode_PreservePicture};
     std::atomic<uint64_t> pixelAspect_{(uint64_t{1} << 32) | 1};
     std::atomic<bool> outputGate_{true};
+    std::atomic<int> gatedLoops_{0};
     fw::ComPtr<IMFClock> clock_;
     fw::ComPtr<IMFTransform> mixer_;
     fw::ComPtr<IMediaEventSink> mediaEventSink_;

@@ -6,6 +6,9 @@
 
 namespace {
 
+// How long closing the output gate waits for a loop already let through.
+constexpr DWORD kGateDrainMs = 1000;
+
 // Clears a sample's desired time: the call drops every attribute, so the
 // presenter's two are read first and written back.
 HRESULT ClearDesiredTime(IMFSample* sample, IMFDesiredSample* desired) {
@@ -31,9 +34,24 @@ LONGLONG CorrelatedTime(IMFClock* clock) {
 
 }  // namespace
 
-void EVRCustomPresenter::ProcessOutputLoop() {
+void EVRCustomPresenter::SetOutputGate(bool open) {
+    outputGate_ = open;
+    if (open) return;
+    // A loop let through just before may still be asking the mixer for a
+    // frame; the stop the caller is about to give must not meet it.
+    const ULONGLONG deadline = GetTickCount64() + kGateDrainMs;
+    while (gatedLoops_ != 0 && GetTickCount64() < deadline) SwitchToThread();
+}
+
+void EVRCustomPresenter::GatedOutputLoop() {
+    ++gatedLoops_;
+    if (outputGate_) ProcessOutputLoop(true);
+    --gatedLoops_;
+}
+
+void EVRCustomPresenter::ProcessOutputLoop(bool gated) {
     HRESULT result = S_OK;
-    while (sampleNotify_) {
+    while (sampleNotify_ && (!gated || outputGate_)) {
         result = ProcessOutput();
         if (result != S_OK) break;
     }
@@ -193,7 +211,7 @@ HRESULT EVRCustomPresenter::OnSampleFree(IMFAsyncResult* asyncResult) {
         if (!IsShutdown() && SUCCEEDED(sample->GetUINT32(SampleCounterAttribute, &token)) &&
             token == tokenCounter_) {
             result = samplePool_.ReturnSample(sample.Get());
-            if (SUCCEEDED(result) && outputGate_) ProcessOutputLoop();
+            if (SUCCEEDED(result)) GatedOutputLoop();
         }
     }
     if (FAILED(result)) Notify(EC_ERRORABORT, result, 0);
