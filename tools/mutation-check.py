@@ -54,7 +54,7 @@ def unescape(text):
 
 
 @dataclass(frozen=True)
-class Spec:
+class TestRun:
     side: str
     test: str
     gtest_filter: str = ""
@@ -76,21 +76,21 @@ class Fault:
     area: str
     edits: list
     breaks: str
-    specs: list
+    test_runs: list
 
     @property
     def path(self):
         return self.edits[0].path
 
 
-def parse_specs(text, where):
-    specs = []
+def parse_test_runs(text, where):
+    test_runs = []
     for word in text.split():
         parts = word.split(":", 2)
         if len(parts) < 2 or parts[0] not in SIDE_ORDER:
             raise SystemExit(f"{where}: bad test '{word}' (side:test[:gtest filter])")
-        specs.append(Spec(parts[0], parts[1], parts[2] if len(parts) > 2 else ""))
-    return specs
+        test_runs.append(TestRun(parts[0], parts[1], parts[2] if len(parts) > 2 else ""))
+    return test_runs
 
 
 def load_faults(path):
@@ -110,7 +110,7 @@ def load_faults(path):
             if columns[0] == "area":
                 if len(columns) != 3:
                     raise SystemExit(f"{where}: an area line has 3 columns")
-                areas[columns[1]] = parse_specs(columns[2], where)
+                areas[columns[1]] = parse_test_runs(columns[2], where)
                 continue
             if len(columns) != 6:
                 raise SystemExit(f"{where}: a fault line has 6 tab-separated columns, not {len(columns)}")
@@ -119,14 +119,14 @@ def load_faults(path):
             if len(named) != 1 or named[0] not in areas:
                 raise SystemExit(f"{where}: name one known area before any tests of the fault's own")
             area = named[0]
-            specs = parse_specs(" ".join(w for w in tests.split() if ":" in w), where) or areas[area]
+            test_runs = parse_test_runs(" ".join(w for w in tests.split() if ":" in w), where) or areas[area]
             edit = Edit(file, unescape(before), unescape(after))
             if faults and faults[-1].name == name:
                 faults[-1].edits.append(edit)
                 continue
             if any(f.name == name for f in faults):
                 raise SystemExit(f"{where}: fault '{name}' is listed twice")
-            faults.append(Fault(name, area, [edit], breaks, specs))
+            faults.append(Fault(name, area, [edit], breaks, test_runs))
     return faults
 
 
@@ -325,10 +325,10 @@ class Side:
                 return False, "timed out"
         return code == 0, f"exit {code}"
 
-    def run(self, spec, log_path, timeout_cap=None):
-        entry = self.entry(spec.test)
+    def run(self, test_run, log_path, timeout_cap=None):
+        entry = self.entry(test_run.test)
         self.bring_up(entry, log_path)
-        ok, how = self.execute(entry, spec.gtest_filter, log_path, timeout_cap)
+        ok, how = self.execute(entry, test_run.gtest_filter, log_path, timeout_cap)
         if how == "timed out":
             self.restart_fixtures(log_path)
         return ok, how
@@ -363,8 +363,8 @@ class Check:
             self.sides[name] = Side(name, self.tree, self.args.jobs, self.log)
         return self.sides[name]
 
-    def specs_by_side(self, specs):
-        ordered = sorted(specs, key=lambda s: SIDE_ORDER.index(s.side))
+    def runs_by_side(self, test_runs):
+        ordered = sorted(test_runs, key=lambda s: SIDE_ORDER.index(s.side))
         return [(name, [s for s in ordered if s.side == name]) for name in SIDE_ORDER
                 if any(s.side == name for s in ordered)]
 
@@ -375,7 +375,7 @@ class Check:
         os.makedirs(self.logs)
         self.log(f"scratch tree: {self.tree}")
         sync_tree(ROOT, self.tree)
-        needed = {s.side for f in faults for s in f.specs}
+        needed = {s.side for f in faults for s in f.test_runs}
         if "windows" in needed or "native" in needed:
             native = self.side("native")
             native.configure()
@@ -383,22 +383,22 @@ class Check:
                 raise SystemExit("the scratch tree's native builder does not build")
 
     def baseline(self, faults):
-        specs = []
+        test_runs = []
         for fault in faults:
-            for spec in fault.specs:
-                if spec not in specs:
-                    specs.append(spec)
+            for test_run in fault.test_runs:
+                if test_run not in test_runs:
+                    test_runs.append(test_run)
         log_path = os.path.join(self.logs, "baseline.log")
-        self.log(f"baseline: {len(specs)} test runs on the unchanged tree")
-        for side_name, side_specs in self.specs_by_side(specs):
+        self.log(f"baseline: {len(test_runs)} test runs on the unchanged tree")
+        for side_name, side_runs in self.runs_by_side(test_runs):
             side = self.side(side_name)
-            if not side.build([s.test for s in side_specs], log_path):
+            if not side.build([s.test for s in side_runs], log_path):
                 self.log(f"baseline: the {side_name} build fails (see {log_path})")
                 return False
-            for spec in side_specs:
-                ok, how = side.run(spec, log_path)
+            for test_run in side_runs:
+                ok, how = side.run(test_run, log_path)
                 if not ok or not ran_any_test(log_path):
-                    self.log(f"baseline: {spec.label()} {'ran no test' if ok else 'fails: ' + how} (see {log_path})")
+                    self.log(f"baseline: {test_run.label()} {'ran no test' if ok else 'fails: ' + how} (see {log_path})")
                     return False
         return True
 
@@ -423,14 +423,14 @@ class Check:
             for path, text in changed.items():
                 with open(path, "w", encoding="utf-8", newline="") as f:
                     f.write(text)
-            for side_name, side_specs in self.specs_by_side(fault.specs):
+            for side_name, side_runs in self.runs_by_side(fault.test_runs):
                 side = self.side(side_name)
-                if not side.build([s.test for s in side_specs], log_path):
+                if not side.build([s.test for s in side_runs], log_path):
                     return "unbuildable", f"the {side_name} build fails"
-                for spec in side_specs:
-                    ok, how = side.run(spec, log_path, self.args.timeout)
+                for test_run in side_runs:
+                    ok, how = side.run(test_run, log_path, self.args.timeout)
                     if not ok:
-                        return "caught", f"{spec.label()} ({how})"
+                        return "caught", f"{test_run.label()} ({how})"
             return "missed", "every test passes"
         finally:
             for path, text in originals.items():
@@ -520,7 +520,7 @@ def main():
         return 0
     if not faults:
         raise SystemExit("no fault chosen")
-    if any(s.side == "windows" for f in faults for s in f.specs):
+    if any(s.side == "windows" for f in faults for s in f.test_runs):
         under_virtual_display([os.path.abspath(__file__)] + sys.argv[1:])
     return Check(args).run(faults)
 
