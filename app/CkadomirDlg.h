@@ -307,6 +307,7 @@ private:
     // Ends a job for good: its end is no longer acted on (the window goes,
     // or its source did).
     void AbandonJob();
+    void RewindBeforeJob();
     void CloseClipForJob();
     int SelectedRow() const;
     const MovieFileRecord* SelectedRecord();

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "ClipDataPreload.h"
 #include "app/CkadomirDlg.h"
 #include "app/MainWindowIds.h"
 #include "browser/platform/HostFileSystem.h"
@@ -57,18 +56,7 @@ LRESULT CkadomirDlg::OnDeleteClips(const fw::Message&) {
     if (!clipOpen_ || IsNearEnd() || JobOutstanding()) {
         return 0;
     }
-    if (EngineReady()) {
-        engineTable_.SetSpeed(&engine_, 1);
-        engineTable_.SetVolume(&engine_, static_cast<uint32_t>(volume_));
-    }
-    ShowSpeedText();
-    if (EngineReady()) {
-        engineTable_.JumpToFrame(&engine_, 0);
-    }
-    ShowFrameData(0);
-    StopPlayback();
-    // The pre-loaded recording's file must not stay open.
-    PreloadClipData(engine_, nullptr);
+    RewindBeforeJob();
     DeleteJob job;
     job.source = filePanel_.Snapshot();
     job.shown = filePanel_.List().shownRecords;

@@ -11,7 +11,6 @@
 #include <numeric>
 #include <vector>
 
-#include "ClipDataPreload.h"
 #include "app/CkadomirDlg.h"
 #include "app/MainWindowIds.h"
 #include "app/core/JobRules.h"
@@ -62,17 +61,7 @@ LRESULT CkadomirDlg::OnJoinClips(const fw::Message&) {
     if (IsNearEnd() || JobOutstanding()) {
         return 0;
     }
-    if (EngineReady()) {
-        engineTable_.SetSpeed(&engine_, 1);
-        engineTable_.SetVolume(&engine_, static_cast<uint32_t>(volume_));
-    }
-    ShowSpeedText();
-    if (EngineReady()) {
-        engineTable_.JumpToFrame(&engine_, 0);
-    }
-    ShowFrameData(0);
-    StopPlayback();
-    PreloadClipData(engine_, nullptr);
+    RewindBeforeJob();
     workerKind_ = 1;
     JoinJob job;
     job.shown = filePanel_.List().shownRecords;

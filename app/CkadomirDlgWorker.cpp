@@ -10,6 +10,7 @@
 #include "app/MainWindowIds.h"
 #include "app/MainWindowMessages.h"
 #include "app/core/JobRules.h"
+#include "ClipDataPreload.h"
 #include "framework/UserPrompts.h"
 #include "ui/core/UiTextTable.h"
 
@@ -166,6 +167,23 @@ void CkadomirDlg::EnableAllControls(BOOL enable) {
 
 // A job no longer needs the clip: the tick stops and the engine lets the
 // file go. On the UI thread.
+// A job that reads or removes recordings starts from the clip stopped at
+// its first frame at normal speed, and the pre-loaded recording's file is
+// let go.
+void CkadomirDlg::RewindBeforeJob() {
+    if (EngineReady()) {
+        engineTable_.SetSpeed(&engine_, 1);
+        engineTable_.SetVolume(&engine_, static_cast<uint32_t>(volume_));
+    }
+    ShowSpeedText();
+    if (EngineReady()) {
+        engineTable_.JumpToFrame(&engine_, 0);
+    }
+    ShowFrameData(0);
+    StopPlayback();
+    PreloadClipData(engine_, nullptr);
+}
+
 void CkadomirDlg::CloseClipForJob() {
     StopTimer(kTimerPlaybackTick);
     clipOpen_ = 0;

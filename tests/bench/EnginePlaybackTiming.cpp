@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "BenchClock.h"
 #include "EVRCustomPresenter.h"
 #include "PlayerEngine.h"
 #include "PlayerMessages.h"
@@ -30,13 +31,6 @@ LRESULT CALLBACK VideoProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     if (message == WM_PLAYER_READY) g_ready = true;
     if (message == WM_PLAYER_ENDED) g_ended = true;
     return DefWindowProcW(window, message, wParam, lParam);
-}
-
-double Milliseconds() {
-    LARGE_INTEGER now{}, frequency{};
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 // Handles messages until done() holds or the time is up.

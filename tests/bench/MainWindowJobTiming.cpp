@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "MiniRecording.h"
 #include "TestRecordings.h"
 #include "app/CkadomirDlg.h"
@@ -38,18 +39,6 @@ namespace {
 using Access = CkadomirDlgTestAccess;
 constexpr int kRecordings = 1000;
 constexpr int kJoinRounds = 5;
-
-double Milliseconds() {
-    LARGE_INTEGER now{}, frequency{};
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double Best(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "TestRecordings.h"
 #include "app/CkadomirDlg.h"
 #include "framework/ComPtr.h"
@@ -31,18 +32,6 @@ namespace {
 using Access = CkadomirDlgTestAccess;
 constexpr int kClips = 8;
 constexpr int kTicks = 100;
-
-double Milliseconds() {
-    LARGE_INTEGER now{}, frequency{};
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
 
 struct Opening {
     bool opened = false;

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchClock.h"
 #include "MiniRecording.h"
 #include "ReaderTestSupport.h"
 #include "framework/DeviceContext.h"
@@ -33,13 +34,6 @@ constexpr int kFrames = 1800;
 constexpr float kFrameMs = 33.333f;
 constexpr int kTicks = 600;
 constexpr int kFramesPerTick = 3;  // a 30 ms tick at about 30 frames a second
-
-double Milliseconds() {
-    LARGE_INTEGER now{}, frequency{};
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 Bytes EventfulMinute() {
     MiniRecordingPlan plan;
