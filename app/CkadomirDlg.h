@@ -119,7 +119,9 @@ public:
 
     // The map and the event markers.
     void SyncMap();
-    void DrawMapArea();
+    // Paints a picture in the map's place on dc, or on a DC of its own
+    // when none is given.
+    void DrawMapArea(HDC dc = nullptr);
     void DrawMapPlaceholder(HDC dc);
     void DrawMapOfflineImage(HDC dc);
     BOOL SendCrashPositions(int clipIndex);

@@ -129,7 +129,7 @@ void CkadomirDlg::SyncMap() {
 
 // The map window when the shown clip has a track to show, else a picture
 // in its place.
-void CkadomirDlg::DrawMapArea() {
+void CkadomirDlg::DrawMapArea(HDC dc) {
     bool hasGps = false;
     {
         const EngineLockGuard hold(engine_.fileLock);
@@ -151,14 +151,22 @@ void CkadomirDlg::DrawMapArea() {
     } else if (choice.hideMap && mapBridge_.MapShown()) {
         mapBridge_.ShowMap(FALSE);
     }
-    if (choice.picture != MapPicture::None) {
-        const fw::WindowDC dc(Handle());
+    const auto paint = [&](HDC target) {
         if (choice.picture == MapPicture::Offline) {
-            DrawMapOfflineImage(dc.Get());
+            DrawMapOfflineImage(target);
         } else {
-            DrawMapPlaceholder(dc.Get());
+            DrawMapPlaceholder(target);
         }
+    };
+    if (choice.picture == MapPicture::None) {
+        return;
     }
+    if (dc != nullptr) {
+        paint(dc);
+        return;
+    }
+    const fw::WindowDC own(Handle());
+    paint(own.Get());
 }
 
 void CkadomirDlg::DrawMapPlaceholder(HDC dc) { PaintMapPicture(dc, kNoMapImage); }

@@ -35,6 +35,9 @@ void CkadomirDlg::Layout(int sizeMode) {
     const LayoutRect clientArea = MainClientRect();
     const LayoutRect videoArea = VideoArea(sizeMode_);
     Place(&seekSlider_, SeekSliderRect(videoArea));
+    // The map follows the layout at once: a paused clip shows no frame that
+    // would move it, and the wider layouts have no room for it.
+    DrawMapArea();
     Place(infoPanel_.get(), InfoPanelRect(sizeMode_, videoArea, clientArea));
     if (sizeMode_ == 0) {
         Place(graph_.get(), GraphRect(videoArea, clientArea));
@@ -157,6 +160,8 @@ LRESULT CkadomirDlg::OnPaint(const fw::Message& m) {
             SetBkMode(dc.Get(), TRANSPARENT);
             RECT title = kTitleRect;
             DrawTextW(dc.Get(), kProductName, -1, &title, 0);
+            // The erase has just covered the map's place with the skin.
+            DrawMapArea(dc.Get());
             if (sizeMode_ != 2 && videoSurface_.Handle() != nullptr) {
                 filePanel_.Paint(VideoRect(), dc.Get(), sizeMode_);
             }

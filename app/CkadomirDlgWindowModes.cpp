@@ -110,7 +110,7 @@ void CkadomirDlg::EnterFullScreenLayout() {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     for (const fw::Window* window : std::initializer_list<const fw::Window*>{graph_.get(), &seekSlider_, &volumeSlider_,
-                                                                            infoPanel_.get(), mapWindow_}) {
+                                                                            infoPanel_.get()}) {
         ShowIf(window, false);
     }
     for (const CSkinButton& button : mainButtons_) {
@@ -124,6 +124,9 @@ void CkadomirDlg::EnterFullScreenLayout() {
     SetWindowRgn(Handle(), nullptr, FALSE);
     const HWND video = videoSurface_.Handle();
     SetWindowLongPtrW(video, GWL_EXSTYLE, GetWindowLongPtrW(video, GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE);
+    // The map goes through the bridge, which must know it is hidden to
+    // show it again afterwards.
+    DrawMapArea();
     ShowSpeedText();
     SetTopMost(*this, true);
     SetTopMost(videoSurface_, true);
