@@ -232,6 +232,7 @@ private:
     void PrepareGraphForClip();
     void ShowClipInPanels(const MovieFileRecord& record);
     void ResetPanels();
+    bool ClearInfoPanel();
     void SetGraphChannel(int channel, bool on);
     std::wstring CurrentFileName();
     LRESULT OnNextEventMarker(const fw::Message& m);

@@ -42,10 +42,18 @@ void CkadomirDlg::ResetPanels() {
         graph_->SetBackgroundVariant(0);
         graph_->Redraw();
     }
-    if (infoPanel_ != nullptr && infoPanel_->Handle() != nullptr) {
-        infoPanel_->dateTimeFlag = 0;
-        infoPanel_->Reset();
+    ClearInfoPanel();
+}
+
+// The panel's values go back to "no value" and it repaints; false when it
+// has no window.
+bool CkadomirDlg::ClearInfoPanel() {
+    if (infoPanel_ == nullptr || infoPanel_->Handle() == nullptr) {
+        return false;
     }
+    infoPanel_->dateTimeFlag = 0;
+    infoPanel_->Reset();
+    return true;
 }
 
 void CkadomirDlg::CloseAndClear() {

@@ -58,6 +58,10 @@ BOOL CkadomirDlg::SelectClip(BOOL resetSeek) {
         return 0;
     }
     filePanel_.List().currentIndex = currentClip_;
+    // The new clip's fixes decide afresh whether the map shows.
+    if (mapWindow_ != nullptr && mapWindow_->Handle() != nullptr) {
+        mapBridge_.SetGpsSeen(false);
+    }
     StopPlayback();
     clipOpen_ = 0;
     loadAtReady_ = 0;
@@ -69,10 +73,13 @@ BOOL CkadomirDlg::SelectClip(BOOL resetSeek) {
         graph_->clipOpen = 0;
         graph_->SetBackgroundVariant(0);
     }
-    for (fw::Dialog* panel : std::initializer_list<fw::Dialog*>{graph_.get(), infoPanel_.get()}) {
-        if (panel != nullptr && panel->Handle() != nullptr) {
-            panel->Redraw();
-        }
+    if (graph_ != nullptr && graph_->Handle() != nullptr) {
+        graph_->Redraw();
+    }
+    // Until the new clip's data arrive the panel shows no values, not the
+    // last clip's.
+    if (ClearInfoPanel()) {
+        infoPanel_->Redraw();
     }
     if (!stayOnLastFrame_) {
         UpdateControlStates();
@@ -108,6 +115,10 @@ LRESULT CkadomirDlg::OnFileListItemChanged(const fw::Message& m) {
         }
     }
     currentClip_ = change->iItem;
+    if (graph_ != nullptr) {
+        graph_->clipOpen = 0;
+    }
+    mapBridge_.SetGpsSeen(false);
     DrawMapArea();
     SelectClip(TRUE);
     if (!continuePlay_ && EngineReady() && engine_.EngineSpeedIndex != 1) {

@@ -91,6 +91,16 @@ TEST_F(MainWindowMapArea, AfterFullScreenTheMapComesBackAndTheBridgeKnowsWhether
     EXPECT_TRUE(BridgeAgrees());
 }
 
+TEST_F(MainWindowMapArea, AnotherRowPutsTheMapAwayUntilItsClipShowsAFix) {
+    ShowATrack();
+    ClickRow(1);
+    EXPECT_FALSE(MapVisible());
+    EXPECT_TRUE(BridgeAgrees());
+    ASSERT_TRUE(OpenChosenClip());
+    EXPECT_TRUE(MapVisible());
+    EXPECT_TRUE(BridgeAgrees());
+}
+
 // Paused, no frame with a fix comes along to move the map.
 TEST_F(MainWindowMapArea, TheWiderLayoutsPutTheMapAwayAtOnceAndTheSmallOneBringsItBack) {
     ShowATrack();

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,39 @@ TEST_F(MainWindowSensors, EachShownFrameHandsItsRecordToThePanels) {
     EXPECT_EQ(Access::GraphPanel(*dialog).position, frame);
     dialog->ShowFrameData(100000);  // past the end: the last frame
     EXPECT_EQ(info.frameIndex, 299);
+}
+
+// The clip left behind leaves nothing on the panel, and its fixes no longer
+// count for the map, while the next one opens.
+TEST_F(MainWindowSensors, LeavingAClipClearsItsValuesUntilTheNextClipsDataArrive) {
+    StartOnline();
+    const std::function<void()> ways[] = {
+        [this] { ClickRow(1); },               // the user picks another row
+        [this] { dialog->SelectClip(TRUE); },  // the clip opens anew, as after a job
+    };
+    ASSERT_TRUE(OpenChosenClip());
+    const CInfoDlg& info = Access::InfoPanelObject(*dialog);
+    for (size_t way = 0; way < std::size(ways); ++way) {
+        SCOPED_TRACE("way " + std::to_string(way));
+        dialog->ShowFrameData(FrameOfEntry(40));
+        ASSERT_GT(info.speed, 0.0);
+        ASSERT_GT(info.gx, kNoGValue);
+        ASSERT_TRUE(Access::MapBridge(*dialog).GpsSeen());
+
+        ways[way]();
+        EXPECT_EQ(info.speed, kNoSpeed);
+        EXPECT_EQ(info.gx, kNoGValue);
+        EXPECT_EQ(info.gy, kNoGValue);
+        EXPECT_EQ(info.gz, kNoGValue);
+        EXPECT_EQ(info.gpsValid, 0);
+        EXPECT_EQ(info.frameIndex, -1);  // no date either
+        EXPECT_EQ(info.dateTimeFlag, 0);
+        EXPECT_FALSE(Access::MapBridge(*dialog).GpsSeen());
+
+        ASSERT_TRUE(OpenChosenClip());
+        EXPECT_EQ(info.frameIndex, 0);
+        EXPECT_EQ(info.dateTimeFlag, 1);
+    }
 }
 
 TEST_F(MainWindowSensors, TheReadyPageGetsEachClipsEventPointsAndOneUpdateCheck) {
