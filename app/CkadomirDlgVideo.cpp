@@ -50,7 +50,11 @@ void CkadomirDlg::OnGraphEvent(WPARAM, LPARAM) {
     int32_t code = 0;
     while (engine_.EnginePlaybackBackend && engine_.EnginePlaybackBackend->TakeGraphEvent(code) && code >= 0) {
         if (code == EC_COMPLETE) {
-            NextClip();
+            // A completion drained after the user chose another row belongs
+            // to the clip left behind.
+            if (clipOpen_) {
+                NextClip();
+            }
         } else if (code == EC_FULLSCREEN_LOST) {
             ToggleFullScreen(MayEnterFullScreen() ? 1 : 0);
         }

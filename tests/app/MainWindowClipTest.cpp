@@ -126,6 +126,19 @@ TEST_F(MainWindowClip, TheGraphsCompletionEventPlaysOnToTheNextRow) {
     EXPECT_EQ(LastOpened(), kSecond);
 }
 
+TEST_F(MainWindowClip, ALateGraphCompletionDoesNotSkipTheRowJustChosen) {
+    StartOnThree();
+    ASSERT_TRUE(OpenChosenClip());
+    ClickRow(1);
+    auto backend = std::make_unique<FakePlaybackBackend>();
+    backend->graphEvents = {EC_COMPLETE, -1};
+    block.EnginePlaybackBackend = std::move(backend);
+    PostToVideo(WM_APP_GRAPH_EVENT);
+    PumpPending();
+    ASSERT_TRUE(OpenChosenClip());
+    EXPECT_EQ(LastOpened(), kSecond);
+}
+
 TEST_F(MainWindowClip, AtItsEndTheNextClipPlaysOnFromItsPreloadedData) {
     StartOnThree();
     ASSERT_TRUE(OpenChosenClip());
