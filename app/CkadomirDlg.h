@@ -233,6 +233,7 @@ private:
     void ShowClipInPanels(const MovieFileRecord& record);
     void ResetPanels();
     bool ClearInfoPanel();
+    void RepaintInfoPanel();
     void SetGraphChannel(int channel, bool on);
     std::wstring CurrentFileName();
     LRESULT OnNextEventMarker(const fw::Message& m);

@@ -52,13 +52,20 @@ BOOL CkadomirDlg::ShowFrameData(int frame) {
     }
     if (infoPanel_ != nullptr && infoPanel_->Handle() != nullptr) {
         infoPanel_->frameIndex = frame;
-        if (!fullScreen_) {
-            const fw::WindowDC dc(infoPanel_->Handle());
-            infoPanel_->DrawPanel(dc.Get());
-        }
+        RepaintInfoPanel();
     }
     SetSeekPos(frame);
     return TRUE;
+}
+
+// At once, not at the next paint: in the large layout the panel is a strip
+// on this window, which its own window's redraw does not reach.
+void CkadomirDlg::RepaintInfoPanel() {
+    if (fullScreen_ || infoPanel_ == nullptr || infoPanel_->Handle() == nullptr) {
+        return;
+    }
+    const fw::WindowDC dc(infoPanel_->Handle());
+    infoPanel_->DrawPanel(dc.Get());
 }
 
 // Position to the map, speed to the panel and the vehicle values to the

@@ -79,7 +79,7 @@ BOOL CkadomirDlg::SelectClip(BOOL resetSeek) {
     // Until the new clip's data arrive the panel shows no values, not the
     // last clip's.
     if (ClearInfoPanel()) {
-        infoPanel_->Redraw();
+        RepaintInfoPanel();
     }
     if (!stayOnLastFrame_) {
         UpdateControlStates();

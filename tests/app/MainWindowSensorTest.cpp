@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "app/MainWindowIds.h"
 #include "app/MainWindowMessages.h"
 #include "support/MapWindowStandIn.h"
 #include "support/CkadomirDlgTestAccess.h"
+#include "support/DibCanvas.h"
 #include "support/MainWindowFixture.h"
 #include "support/MessagePump.h"
 #include "support/PanelRecords.h"
@@ -115,6 +117,37 @@ TEST_F(MainWindowSensors, LeavingAClipClearsItsValuesUntilTheNextClipsDataArrive
         EXPECT_EQ(info.frameIndex, 0);
         EXPECT_EQ(info.dateTimeFlag, 1);
     }
+}
+
+// In the large layout the panel is a strip painted on the main window: it
+// too must stop showing the clip left behind, without waiting for a repaint.
+TEST_F(MainWindowSensors, TheLargeLayoutsStripForgetsTheClipLeftBehind) {
+    StartOnline();
+    ASSERT_TRUE(OpenChosenClip());
+    Command(kCommandSizeMode);
+    Command(kCommandSizeMode);
+    ASSERT_EQ(Access::SizeMode(*dialog), 2);
+    const RECT strip{370, 666, 960, 696};  // speed, date and time
+    const auto stripShown = [&] {
+        PumpPending();
+        testing_support::DibCanvas shot(1120, 700);
+        testing_support::CaptureWindow(dialog->Handle(), shot);
+        std::vector<COLORREF> pixels;
+        for (LONG y = strip.top; y < strip.bottom; ++y) {
+            for (LONG x = strip.left; x < strip.right; ++x) pixels.push_back(shot.Pixel(x, y));
+        }
+        return pixels;
+    };
+    dialog->ShowFrameData(FrameOfEntry(40));
+    const std::vector<COLORREF> clipA = stripShown();
+
+    ClickRow(1);
+    const std::vector<COLORREF> afterLeaving = stripShown();
+    InvalidateRect(dialog->Handle(), nullptr, TRUE);
+    UpdateWindow(dialog->Handle());
+    const std::vector<COLORREF> repainted = stripShown();
+    EXPECT_NE(afterLeaving, clipA);
+    EXPECT_EQ(afterLeaving, repainted);  // what a fresh paint shows: no values
 }
 
 TEST_F(MainWindowSensors, TheReadyPageGetsEachClipsEventPointsAndOneUpdateCheck) {
