@@ -29,7 +29,6 @@
 #include <string>
 
 #include "app/MainWindowIds.h"
-#include "framework/DeviceContext.h"
 #include "framework/Handles.h"
 #include "tools/reliability/ExportJob.h"
 #include "tools/reliability/ProcessWindows.h"
@@ -38,7 +37,6 @@
 namespace {
 
 constexpr DWORD kStartLimitMs = 30000;
-constexpr DWORD kPlayLimitMs = 10000;
 constexpr DWORD kExitLimitMs = 20000;
 constexpr int kDefaultCycles = 50;
 constexpr int kJobEvery = 6;
@@ -56,39 +54,6 @@ Kind KindOf(int cycle) {
 }
 
 bool BySystemMenu(int cycle) { return cycle % 4 < 2; }
-
-// A checksum of what the screen shows of a window.
-unsigned long long Picture(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    if (width <= 0 || height <= 0) {
-        return 0;
-    }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    const fw::WindowDC screen(nullptr);
-    const fw::MemoryDC memory(screen.Get());
-    const fw::Bitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) {
-        return 0;
-    }
-    const fw::SelectedObject selected(memory.Get(), bitmap.Get());
-    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
-    GdiFlush();
-    const auto* pixel = static_cast<const DWORD*>(bits);
-    unsigned long long sum = 0;
-    for (int i = 0; i < width * height; ++i) {
-        sum = sum * 1099511628211ull + (pixel[i] & 0xFFFFFF);
-    }
-    return sum;
-}
 
 enum class Outcome { Clean, Hang, Crash, NoWindow };
 
@@ -146,7 +111,7 @@ public:
 private:
     void Prepare(Kind kind, DWORD processId, HWND window, Run& run) const {
         if (kind == Kind::Play) {
-            run.reached = Play(window);
+            run.reached = PlayFirstClip(window);
         } else if (kind == Kind::Job) {
             run.reached = export_.StartAndWaitRunning(processId, window);
         }
@@ -178,28 +143,6 @@ private:
         if (!ended) {
             run.outcome = Outcome::Hang;
         }
-    }
-
-    // Plays the first clip once its data are in (the play button comes on),
-    // and waits until the window shows the position moving (the seek bar's
-    // thumb, the graph's position line): the video area itself reads back
-    // black from the screen under Wine.
-    static bool Play(HWND window) {
-        if (!WaitForClipData(window)) {
-            return false;
-        }
-        const HWND play = GetDlgItem(window, kCommandPlayPause);
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCommandPlayPause, BN_CLICKED), reinterpret_cast<LPARAM>(play));
-        unsigned long long last = Picture(window);
-        int changes = 0;
-        return WaitUntil(
-            [&] {
-                const unsigned long long now = Picture(window);
-                changes += now != last ? 1 : 0;
-                last = now;
-                return changes >= 2;
-            },
-            kPlayLimitMs);
     }
 
     std::wstring program_;
