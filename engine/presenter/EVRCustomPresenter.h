@@ -133,8 +133,18 @@ private:
     HRESULT ProcessOutput();
     HRESULT TakeOutputSample(fw::ComPtr<IMFSample>* sample, bool* reused);
     // The mixer's output into the sample, called without the presenter's
-    // lock; S_FALSE when the frame went stale meanwhile.
-    HRESULT MixOutsideLock(IMFSample* sample, bool reused);
+    // lock.
+    HRESULT MixOutsideLock(IMFSample* sample);
+    // What a frame being made belongs to. It goes stale when the presenter
+    // is flushed, given a new type or shut down while its lock is let go.
+    struct OutputGeneration {
+        DWORD token;
+        unsigned flushes;
+    };
+    OutputGeneration CurrentGeneration() const;
+    bool IsCurrent(const OutputGeneration& generation) const;
+    // Lets a stale frame go unshown; S_FALSE.
+    HRESULT DropStaleFrame(IMFSample* sample, bool reused, const OutputGeneration& generation);
     HRESULT PrepareOutputSample(IMFSample* sample, bool repaint, LONGLONG* mixStart);
     HRESULT HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused);
     HRESULT DeliverSample(IMFSample* sample, bool repaint);

@@ -151,6 +151,41 @@ TEST_F(PresenterTest, ATeardownWhileSamplesComeBackNeverReachesTheReleasedMixer)
     EXPECT_EQ(mixer_->callsAfterRelease, 0);
 }
 
+// The renderer may flush the presenter, or stop its clock, while the
+// presenter tells it the processing latency with its lock let go.
+TEST_F(PresenterTest, AFlushWhileTheLatencyIsReportedDropsTheFrameBeingMade) {
+    struct Case {
+        const char* flushedBy;
+        bool clockRuns;
+    };
+    for (const Case& c : {Case{"a flush message", false}, Case{"a clock stop", true}}) {
+        events_ = Make<FakeEventSink>();
+        const auto presenter = NewPresenter();
+        ASSERT_EQ(Connect(presenter.Get()), S_OK);
+        ASSERT_EQ(Send(MFVP_MESSAGE_INVALIDATEMEDIATYPE, 0, presenter.Get()), S_OK);
+        if (c.clockRuns) {
+            ASSERT_EQ(presenter->OnClockStart(0, 0), S_OK);
+        }
+        bool flushed = false;
+        events_->duringNotify = [&](long code) {
+            if (code != EC_PROCESSING_LATENCY || flushed) return;
+            flushed = true;
+            c.clockRuns ? presenter->OnClockStop(0) : presenter->ProcessMessage(MFVP_MESSAGE_FLUSH, 0);
+        };
+        mixer_->QueueFrames({0});
+        ASSERT_EQ(Send(MFVP_MESSAGE_PROCESSINPUTNOTIFY, 0, presenter.Get()), S_OK);
+        ASSERT_TRUE(flushed);
+        EXPECT_EQ(presenter->Counts().presented, 0) << c.flushedBy << ": the frame from before it is not shown";
+
+        // Stopped and flushed, the presenter shows one frame: the next one.
+        mixer_->QueueFrames({333333});
+        ASSERT_EQ(Send(MFVP_MESSAGE_PROCESSINPUTNOTIFY, 0, presenter.Get()), S_OK);
+        EXPECT_EQ(presenter->Counts().presented, 1) << c.flushedBy << ": no frame counts as shown since it";
+        presenter->ReleaseServicePointers();
+        events_->duringNotify = nullptr;
+    }
+}
+
 TEST_F(PresenterTest, ARepaintWithBothSamplesOutReusesTheLastOne) {
     StartStreaming(presenter_.Get());
     mixer_->QueueFrames({kFarAhead, kFarAhead});

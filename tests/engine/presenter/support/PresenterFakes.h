@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -63,11 +64,14 @@ public:
     STDMETHODIMP GetProperties(MFCLOCK_PROPERTIES*) override { return E_NOTIMPL; }
 };
 
-// Records every event the presenter sends, from any thread.
+// Records every event the presenter sends, from any thread, and may act on
+// one as the renderer would, before recording it.
 class FakeEventSink final : public IMediaEventSink {
 public:
     FAKE_UNKNOWN(FakeEventSink, com::Entry<FakeEventSink, IMediaEventSink>());
+    std::function<void(long code)> duringNotify;
     STDMETHODIMP Notify(long code, LONG_PTR first, LONG_PTR) override {
+        if (duringNotify) duringNotify(code);
         std::lock_guard<std::mutex> hold(lock_);
         events_.push_back({code, first});
         return S_OK;
