@@ -135,18 +135,21 @@ private:
     // The mixer's output into the sample, called without the presenter's
     // lock.
     HRESULT MixOutsideLock(IMFSample* sample);
-    // What a frame being made belongs to. It goes stale when the presenter
-    // is flushed, given a new type or shut down while its lock is let go.
+    // Where the presenter stood when it let its lock go for a frame. The
+    // frame goes stale when the presenter is flushed, given a new type or
+    // shut down meanwhile; input announced meanwhile outdates the mixer's
+    // "need more input".
     struct OutputGeneration {
         DWORD token;
         unsigned flushes;
+        unsigned inputNotifies;
     };
     OutputGeneration CurrentGeneration() const;
     bool IsCurrent(const OutputGeneration& generation) const;
     // Lets a stale frame go unshown; S_FALSE.
     HRESULT DropStaleFrame(IMFSample* sample, bool reused, const OutputGeneration& generation);
     HRESULT PrepareOutputSample(IMFSample* sample, bool repaint, LONGLONG* mixStart);
-    HRESULT HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused);
+    HRESULT HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused, const OutputGeneration& generation);
     HRESULT DeliverSample(IMFSample* sample, bool repaint);
     HRESULT OnSampleFree(IMFAsyncResult* result);
     HRESULT TrackSampleReturn(IMFSample* sample);
@@ -180,6 +183,7 @@ private:
     SamplePool samplePool_;
     DWORD tokenCounter_ = 0;
     unsigned flushCount_ = 0;
+    unsigned inputNotifies_ = 0;
     bool sampleNotify_ = false;
     bool repaint_ = false;
     bool prerolled_ = false;

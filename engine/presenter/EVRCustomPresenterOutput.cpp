@@ -82,7 +82,7 @@ HRESULT EVRCustomPresenter::ProcessOutput() {
     // presenter.
     const OutputGeneration generation = CurrentGeneration();
     result = MixOutsideLock(sample.Get());
-    if (FAILED(result)) return HandleMixerFailure(result, sample.Get(), reused);
+    if (FAILED(result)) return HandleMixerFailure(result, sample.Get(), reused, generation);
     if (!IsCurrent(generation)) return DropStaleFrame(sample.Get(), reused, generation);
 
     if (clock_ && !repaint) {
@@ -120,7 +120,7 @@ HRESULT EVRCustomPresenter::MixOutsideLock(IMFSample* sample) {
 }
 
 EVRCustomPresenter::OutputGeneration EVRCustomPresenter::CurrentGeneration() const {
-    return {tokenCounter_, flushCount_};
+    return {tokenCounter_, flushCount_, inputNotifies_};
 }
 
 bool EVRCustomPresenter::IsCurrent(const OutputGeneration& generation) const {
@@ -163,7 +163,8 @@ HRESULT EVRCustomPresenter::PrepareOutputSample(IMFSample* sample, bool repaint,
     return ClearDesiredTime(sample, desired.Get());
 }
 
-HRESULT EVRCustomPresenter::HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused) {
+HRESULT EVRCustomPresenter::HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused,
+                                               const OutputGeneration& generation) {
     // Only a sample taken from the pool goes back; a reused one is still out.
     if (!reused) {
         const HRESULT result = samplePool_.ReturnSample(sample);
@@ -176,6 +177,9 @@ HRESULT EVRCustomPresenter::HandleMixerFailure(HRESULT failure, IMFSample* sampl
         SetMediaType(nullptr);
         break;
     case MF_E_TRANSFORM_NEED_MORE_INPUT:
+        // Input announced while the mixer was asked finds no other loop to
+        // take it (the one it started had no free sample): ask again.
+        if (generation.inputNotifies != inputNotifies_) return S_OK;
         sampleNotify_ = false;
         break;
     }

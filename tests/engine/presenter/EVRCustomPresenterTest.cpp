@@ -186,6 +186,28 @@ TEST_F(PresenterTest, AFlushWhileTheLatencyIsReportedDropsTheFrameBeingMade) {
     }
 }
 
+// The renderer hands the mixer a frame, and says so, while the presenter is
+// asking the mixer for one that was not there yet; the notice's own loop
+// finds no free sample, both being out.
+TEST_F(PresenterTest, InputAnnouncedWhileTheMixerIsAskedIsStillTaken) {
+    StartStreaming(presenter_.Get());
+    mixer_->QueueFrames({kFarAhead});
+    ASSERT_EQ(Send(MFVP_MESSAGE_PROCESSINPUTNOTIFY), S_OK);
+    ASSERT_EQ(mixer_->Tokens().size(), 1u) << "one frame held back, one sample left";
+
+    bool announced = false;
+    mixer_->whileAsked = [&] {
+        if (announced) return;
+        announced = true;
+        mixer_->QueueFrames({0});
+        Send(MFVP_MESSAGE_PROCESSINPUTNOTIFY);
+    };
+    ASSERT_EQ(Send(MFVP_MESSAGE_PROCESSINPUTNOTIFY), S_OK);
+    ASSERT_TRUE(announced);
+    EXPECT_EQ(mixer_->Tokens().size(), 2u) << "the frame announced meanwhile is mixed";
+    mixer_->whileAsked = nullptr;
+}
+
 TEST_F(PresenterTest, ARepaintWithBothSamplesOutReusesTheLastOne) {
     StartStreaming(presenter_.Get());
     mixer_->QueueFrames({kFarAhead, kFarAhead});
