@@ -54,7 +54,7 @@ PresentEngineHooks& PresentEngineTestHooks() {
 }
 
 D3DPresentEngine::~D3DPresentEngine() {
-    lastPresented_.Reset();
+    grabCopy_.Reset();
     device_.Reset();
     device9Ex_.Reset();
     deviceManager_.Reset();
@@ -214,9 +214,27 @@ HRESULT D3DPresentEngine::CreateVideoSamples(IMFMediaType* type, VideoSampleList
         if (SUCCEEDED(result)) result = samples->InsertBack(sample.Get());
         if (SUCCEEDED(result)) result = sample->SetUnknown(SampleSwapChainAttribute, swapChain.Get());
     }
+    if (SUCCEEDED(result)) result = ReadyGrabCopy();
     if (SUCCEEDED(result)) result = AfterVideoSamplesCreated(presentParameters_);
     if (FAILED(result)) ReleaseVideoResources();
     return result;
+}
+
+// A copy surface that can take the frames of the current samples; one that
+// already can is kept, with the frame it holds.
+HRESULT D3DPresentEngine::ReadyGrabCopy() {
+    D3DSURFACE_DESC description{};
+    fw::ComPtr<IDirect3DDevice9> device;
+    if (grabCopy_ && SUCCEEDED(grabCopy_->GetDesc(&description)) && SUCCEEDED(grabCopy_->GetDevice(device.Put())) &&
+        device.Get() == device_.Get() && description.Width == frameWidth_ && description.Height == frameHeight_ &&
+        description.Format == frameFormat_) {
+        return S_OK;
+    }
+    grabCopy_.Reset();
+    grabCopyHolds_ = false;
+    // Lockable, so that the grab can read it through its DC.
+    return device_->CreateRenderTarget(frameWidth_, frameHeight_, frameFormat_, D3DMULTISAMPLE_NONE, 0, TRUE,
+                                       grabCopy_.Put(), nullptr);
 }
 
 HRESULT D3DPresentEngine::AfterVideoSamplesCreated(const D3DPRESENT_PARAMETERS&) { return S_OK; }

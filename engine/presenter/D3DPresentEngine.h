@@ -76,6 +76,8 @@ private:
     HRESULT FindAdapter(UINT* adapter);
     HRESULT TestDevice9Ex(HRESULT state, bool* reset);
     HRESULT TestDevice9(HRESULT state, bool* reset);
+    HRESULT ReadyGrabCopy();
+    void KeepForGrab(IDirect3DSurface9* surface);
     HRESULT CopyToGrabBuffer(IDirect3DSurface9* surface, UINT width, UINT height);
     HRESULT PaintSurface(IDirect3DSurface9* surface, HWND window, const RECT& destination);
 
@@ -97,9 +99,13 @@ private:
     D3DPRESENT_PARAMETERS presentParameters_{};
     fw::MemoryDC grabDc_;
     fw::Bitmap grabBitmap_;
-    // The surface of the frame last put on the screen, for the grab; a
-    // sample held instead would never return to the pool.
-    fw::ComPtr<IDirect3DSurface9> lastPresented_;
+    // A copy of the frame last put on the screen, for the grab, of the
+    // frame size and format. The presented surface itself goes back to the
+    // pool with its sample, and the mixer draws the next frames into it on
+    // the renderer's thread; the copy is written as a frame is presented and
+    // read by the grab, both under the lock, and nothing else touches it.
+    fw::ComPtr<IDirect3DSurface9> grabCopy_;
+    bool grabCopyHolds_ = false;
     std::atomic<long> framesPresented_{0};
     // Wine shows a Direct3D present only in a top-level window with no
     // children; in a child window, as the main window's video area is, the

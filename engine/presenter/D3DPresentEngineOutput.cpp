@@ -28,8 +28,6 @@ HRESULT D3DPresentEngine::PresentSample(IMFSample* sample, LONGLONG) {
     }
     if (SUCCEEDED(result)) result = PresentSwapChain(swapChain.Get(), surface.Get());
     if (SUCCEEDED(result)) {
-        CriticalSectionLock hold(lock_);
-        lastPresented_ = surface;
         ++framesPresented_;
     } else if (IsDeviceGone(result)) {
         PaintFrameWithGDI();
@@ -46,7 +44,9 @@ HRESULT D3DPresentEngine::PresentSwapChain(IDirect3DSwapChain9* swapChain, IDire
         window = window_;
         destination = destination_;
         if (window == nullptr) return MF_E_INVALIDREQUEST;
-        // Under the lock: the grab reads the surfaces through their DC too.
+        // Copied while its sample is still out of the pool, and before a
+        // paint through its DC leaves it in system memory only.
+        KeepForGrab(surface);
         if (paintWithGdi_) return PaintSurface(surface, window, destination);
     }
     // Present stretches the frame, at the video's own size, into the
@@ -87,8 +87,8 @@ HRESULT D3DPresentEngine::GrabFrame(BYTE** pixels, UINT width, UINT height) {
 
     // One grab at a time: they share the memory DC and its bitmap.
     CriticalSectionLock hold(lock_);
-    if (!lastPresented_) return MF_E_INVALIDREQUEST;
-    HRESULT result = CopyToGrabBuffer(lastPresented_.Get(), width, height);
+    if (!grabCopyHolds_) return MF_E_INVALIDREQUEST;
+    HRESULT result = CopyToGrabBuffer(grabCopy_.Get(), width, height);
     if (FAILED(result)) return result;
 
     BYTE* buffer = static_cast<BYTE*>(CoTaskMemAlloc(static_cast<SIZE_T>(bytes)));
@@ -107,6 +107,15 @@ HRESULT D3DPresentEngine::GrabFrame(BYTE** pixels, UINT width, UINT height) {
     }
     *pixels = buffer;
     return S_OK;
+}
+
+// Under the lock. A frame that cannot be copied leaves nothing to grab
+// rather than an older frame.
+void D3DPresentEngine::KeepForGrab(IDirect3DSurface9* surface) {
+    grabCopyHolds_ = false;
+    fw::ComPtr<IDirect3DDevice9> device;
+    if (!grabCopy_ || FAILED(grabCopy_->GetDevice(device.Put()))) return;
+    grabCopyHolds_ = SUCCEEDED(device->StretchRect(surface, nullptr, grabCopy_.Get(), nullptr, D3DTEXF_NONE));
 }
 
 HRESULT D3DPresentEngine::CopyToGrabBuffer(IDirect3DSurface9* surface, UINT width, UINT height) {

@@ -204,6 +204,7 @@ STDMETHODIMP EVRCustomPresenter::ProcessMessage(MFVP_MESSAGE_TYPE message, ULONG
     case MFVP_MESSAGE_INVALIDATEMEDIATYPE:
         return RenegotiateMediaType();
     case MFVP_MESSAGE_PROCESSINPUTNOTIFY:
+        ++inputNotifies_;
         sampleNotify_ = true;
         // A presenter left without a type (service pointers released and
         // set again, or a stream change) agrees a new one before it pulls.

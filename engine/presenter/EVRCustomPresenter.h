@@ -133,10 +133,23 @@ private:
     HRESULT ProcessOutput();
     HRESULT TakeOutputSample(fw::ComPtr<IMFSample>* sample, bool* reused);
     // The mixer's output into the sample, called without the presenter's
-    // lock; S_FALSE when the frame went stale meanwhile.
-    HRESULT MixOutsideLock(IMFSample* sample, bool reused);
+    // lock.
+    HRESULT MixOutsideLock(IMFSample* sample);
+    // Where the presenter stood when it let its lock go for a frame. The
+    // frame goes stale when the presenter is flushed, given a new type or
+    // shut down meanwhile; input announced meanwhile outdates the mixer's
+    // "need more input".
+    struct OutputGeneration {
+        DWORD token;
+        unsigned flushes;
+        unsigned inputNotifies;
+    };
+    OutputGeneration CurrentGeneration() const;
+    bool IsCurrent(const OutputGeneration& generation) const;
+    // Lets a stale frame go unshown; S_FALSE.
+    HRESULT DropStaleFrame(IMFSample* sample, bool reused, const OutputGeneration& generation);
     HRESULT PrepareOutputSample(IMFSample* sample, bool repaint, LONGLONG* mixStart);
-    HRESULT HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused);
+    HRESULT HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused, const OutputGeneration& generation);
     HRESULT DeliverSample(IMFSample* sample, bool repaint);
     HRESULT OnSampleFree(IMFAsyncResult* result);
     HRESULT TrackSampleReturn(IMFSample* sample);
@@ -170,6 +183,7 @@ private:
     SamplePool samplePool_;
     DWORD tokenCounter_ = 0;
     unsigned flushCount_ = 0;
+    unsigned inputNotifies_ = 0;
     bool sampleNotify_ = false;
     bool repaint_ = false;
     bool prerolled_ = false;

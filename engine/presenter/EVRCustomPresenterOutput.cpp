@@ -77,13 +77,18 @@ HRESULT EVRCustomPresenter::ProcessOutput() {
     result = PrepareOutputSample(sample.Get(), repaint, &mixStart);
     if (FAILED(result)) return result;
 
-    result = MixOutsideLock(sample.Get(), reused);
-    if (result == S_FALSE) return result;
-    if (FAILED(result)) return HandleMixerFailure(result, sample.Get(), reused);
+    // Both the mixer and the renderer's event sink are called without the
+    // lock: after either, the frame may belong to a flushed or released
+    // presenter.
+    const OutputGeneration generation = CurrentGeneration();
+    result = MixOutsideLock(sample.Get());
+    if (FAILED(result)) return HandleMixerFailure(result, sample.Get(), reused, generation);
+    if (!IsCurrent(generation)) return DropStaleFrame(sample.Get(), reused, generation);
 
     if (clock_ && !repaint) {
         LONGLONG latency = CorrelatedTime(clock_.Get()) - mixStart;
         Notify(EC_PROCESSING_LATENCY, reinterpret_cast<LONG_PTR>(&latency), 0);
+        if (!IsCurrent(generation)) return DropStaleFrame(sample.Get(), reused, generation);
     }
     // A sample reused while it is still out keeps the callback it has: a
     // second one is refused, and it will come back anyway.
@@ -96,10 +101,8 @@ HRESULT EVRCustomPresenter::ProcessOutput() {
     return result;
 }
 
-HRESULT EVRCustomPresenter::MixOutsideLock(IMFSample* sample, bool reused) {
+HRESULT EVRCustomPresenter::MixOutsideLock(IMFSample* sample) {
     const fw::ComPtr<IMFTransform> mixer = mixer_;
-    const DWORD token = tokenCounter_;
-    const unsigned flushes = flushCount_;
     MFT_OUTPUT_DATA_BUFFER output{};
     output.pSample = sample;
     DWORD status = 0;
@@ -113,11 +116,21 @@ HRESULT EVRCustomPresenter::MixOutsideLock(IMFSample* sample, bool reused) {
         result = mixer->ProcessOutput(0, 1, &output, &status);
     }
     if (output.pEvents != nullptr) output.pEvents->Release();
-    if (FAILED(result)) return result;
-    if (!IsShutdown() && token == tokenCounter_ && flushes == flushCount_) return S_OK;
-    // Flushed, given a new type or shut down meanwhile: the frame is stale,
-    // and its sample goes back to a pool that still takes it.
-    if (!reused && !IsShutdown() && token == tokenCounter_) samplePool_.ReturnSample(sample);
+    return result;
+}
+
+EVRCustomPresenter::OutputGeneration EVRCustomPresenter::CurrentGeneration() const {
+    return {tokenCounter_, flushCount_, inputNotifies_};
+}
+
+bool EVRCustomPresenter::IsCurrent(const OutputGeneration& generation) const {
+    return !IsShutdown() && generation.token == tokenCounter_ && generation.flushes == flushCount_;
+}
+
+HRESULT EVRCustomPresenter::DropStaleFrame(IMFSample* sample, bool reused, const OutputGeneration& generation) {
+    // The sample goes back to a pool that still takes it; a reused one is
+    // still out and comes back by itself.
+    if (!reused && !IsShutdown() && generation.token == tokenCounter_) samplePool_.ReturnSample(sample);
     return S_FALSE;
 }
 
@@ -150,7 +163,8 @@ HRESULT EVRCustomPresenter::PrepareOutputSample(IMFSample* sample, bool repaint,
     return ClearDesiredTime(sample, desired.Get());
 }
 
-HRESULT EVRCustomPresenter::HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused) {
+HRESULT EVRCustomPresenter::HandleMixerFailure(HRESULT failure, IMFSample* sample, bool reused,
+                                               const OutputGeneration& generation) {
     // Only a sample taken from the pool goes back; a reused one is still out.
     if (!reused) {
         const HRESULT result = samplePool_.ReturnSample(sample);
@@ -163,6 +177,9 @@ HRESULT EVRCustomPresenter::HandleMixerFailure(HRESULT failure, IMFSample* sampl
         SetMediaType(nullptr);
         break;
     case MF_E_TRANSFORM_NEED_MORE_INPUT:
+        // Input announced while the mixer was asked finds no other loop to
+        // take it (the one it started had no free sample): ask again.
+        if (generation.inputNotifies != inputNotifies_) return S_OK;
         sampleNotify_ = false;
         break;
     }

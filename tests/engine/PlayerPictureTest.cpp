@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "PlaybackFixture.h"
+#include "PlayerMessages.h"
 #include "StandardRecordings.h"
 #include "support/DibCanvas.h"
+#include "support/MessagePump.h"
 #include "support/TestGdiplus.h"
 #include "TestRecordings.h"
 #include "player/MediaFoundationBackend.h"
@@ -157,6 +159,54 @@ TEST_F(SnapshotTest, JpegShowsTheFrameOnScreenAtTheVideosOwnSize) {
     // flipped or shifted picture does not.
     EXPECT_LT(total / (width * height), 14.0) << "the frame shown, neither blank nor flipped";
     EXPECT_LT(topRow / (width * 8), 16.0) << "the top rows are the picture's top";
+}
+
+// Between the darkest and the brightest of every seventh pixel of a grab.
+int Contrast(const CapturedImage& image) {
+    int darkest = 3 * 255;
+    int brightest = 0;
+    for (size_t i = 0; i + 3 < image.pixels.size(); i += 7 * 4) {
+        const int brightness = image.pixels[i] + image.pixels[i + 1] + image.pixels[i + 2];
+        darkest = std::min(darkest, brightness);
+        brightest = std::max(brightest, brightness);
+    }
+    return brightest - darkest;
+}
+
+// The renderer draws the next frames into the surface of the frame shown
+// last while a grab may be reading it: grabs as fast as they go, over
+// clips of two sizes played one after another.
+TEST_F(SnapshotTest, GrabsWhileClipsPlayAreWholePictures) {
+    constexpr DWORD kPlayWaitMs = 20000;
+    for (const char* name : {"2401020320_M003.MOV", kMovie, "2401020320_M003.MOV"}) {
+        const RecordingRecipe& recipe = StandardRecording(name);
+        OpenReady(name);
+        PlaceLikeTheMainWindow();
+        auto* backend = dynamic_cast<MediaFoundationBackend*>(engine_.EnginePlaybackBackend.get());
+        ASSERT_NE(backend, nullptr) << name;
+        const int ended = window_->Count(WM_PLAYER_ENDED);
+        ASSERT_EQ(table_.Play(&engine_), 1) << name;
+        int grabs = 0;
+        int blank = 0;
+        int misshapen = 0;
+        const ULONGLONG deadline = GetTickCount64() + kPlayWaitMs;
+        while (window_->Count(WM_PLAYER_ENDED) == ended && GetTickCount64() < deadline) {
+            CapturedImage image;
+            if (backend->GrabCurrentImage(image)) {
+                ++grabs;
+                if (image.width != recipe.width || image.height != recipe.height) ++misshapen;
+                if (Contrast(image) < kLeastPictureContrast) ++blank;
+            }
+            testing_support::PumpPending();
+        }
+        EXPECT_GT(window_->Count(WM_PLAYER_ENDED), ended) << name << " played to its end";
+        EXPECT_GT(grabs, 0) << name;
+        EXPECT_EQ(blank, 0) << name << ": of " << grabs << " grabs";
+        EXPECT_EQ(misshapen, 0) << name << ": of " << grabs << " grabs";
+        CloseTimed();
+        window_ = std::make_unique<PlaybackWindow>(windowWidth_, windowHeight_);
+        engine_.videoWindow = window_->Handle();
+    }
 }
 
 }  // namespace

@@ -86,4 +86,23 @@ TEST_F(D3DPresentEngineTest, PresentsIntoTheWindowAndGrabsTheLastPresentedFrame)
     CoTaskMemFree(pixels);
 }
 
+// Once presented, a sample goes back to the pool and the mixer draws the
+// next frames into it while a grab may be reading.
+TEST_F(D3DPresentEngineTest, TheGrabKeepsThePresentedFrameWhileItsSampleIsDrawnAgain) {
+    const auto samples = MakeSamples();
+    const auto surface = SurfaceOf(samples[0].Get());
+    PaintHalves(surface.Get());
+    ASSERT_EQ(engine_.PresentSample(samples[0].Get(), 0), S_OK);
+    fw::ComPtr<IDirect3DDevice9> device;
+    surface->GetDevice(device.Put());
+    ASSERT_EQ(device->ColorFill(surface.Get(), nullptr, D3DCOLOR_XRGB(0, 255, 0)), S_OK);
+
+    BYTE* pixels = nullptr;
+    ASSERT_EQ(engine_.GrabFrame(&pixels, kWidth, kHeight), S_OK);
+    const auto* grabbed = reinterpret_cast<const DWORD*>(pixels);
+    EXPECT_EQ(grabbed[0] & 0xFFFFFF, 0x0000FFu) << "the frame as presented, not the one drawn since";
+    EXPECT_EQ(grabbed[(kHeight - 1) * kWidth] & 0xFFFFFF, 0xFF0000u);
+    CoTaskMemFree(pixels);
+}
+
 }  // namespace

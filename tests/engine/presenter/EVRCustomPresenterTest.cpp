@@ -151,6 +151,63 @@ TEST_F(PresenterTest, ATeardownWhileSamplesComeBackNeverReachesTheReleasedMixer)
     EXPECT_EQ(mixer_->callsAfterRelease, 0);
 }
 
+// The renderer may flush the presenter, or stop its clock, while the
+// presenter tells it the processing latency with its lock let go.
+TEST_F(PresenterTest, AFlushWhileTheLatencyIsReportedDropsTheFrameBeingMade) {
+    struct Case {
+        const char* flushedBy;
+        bool clockRuns;
+    };
+    for (const Case& c : {Case{"a flush message", false}, Case{"a clock stop", true}}) {
+        events_ = Make<FakeEventSink>();
+        const auto presenter = NewPresenter();
+        ASSERT_EQ(Connect(presenter.Get()), S_OK);
+        ASSERT_EQ(Send(MFVP_MESSAGE_INVALIDATEMEDIATYPE, 0, presenter.Get()), S_OK);
+        if (c.clockRuns) {
+            ASSERT_EQ(presenter->OnClockStart(0, 0), S_OK);
+        }
+        bool flushed = false;
+        events_->duringNotify = [&](long code) {
+            if (code != EC_PROCESSING_LATENCY || flushed) return;
+            flushed = true;
+            c.clockRuns ? presenter->OnClockStop(0) : presenter->ProcessMessage(MFVP_MESSAGE_FLUSH, 0);
+        };
+        mixer_->QueueFrames({0});
+        ASSERT_EQ(Send(MFVP_MESSAGE_PROCESSINPUTNOTIFY, 0, presenter.Get()), S_OK);
+        ASSERT_TRUE(flushed);
+        EXPECT_EQ(presenter->Counts().presented, 0) << c.flushedBy << ": the frame from before it is not shown";
+
+        // Stopped and flushed, the presenter shows one frame: the next one.
+        mixer_->QueueFrames({333333});
+        ASSERT_EQ(Send(MFVP_MESSAGE_PROCESSINPUTNOTIFY, 0, presenter.Get()), S_OK);
+        EXPECT_EQ(presenter->Counts().presented, 1) << c.flushedBy << ": no frame counts as shown since it";
+        presenter->ReleaseServicePointers();
+        events_->duringNotify = nullptr;
+    }
+}
+
+// The renderer hands the mixer a frame, and says so, while the presenter is
+// asking the mixer for one that was not there yet; the notice's own loop
+// finds no free sample, both being out.
+TEST_F(PresenterTest, InputAnnouncedWhileTheMixerIsAskedIsStillTaken) {
+    StartStreaming(presenter_.Get());
+    mixer_->QueueFrames({kFarAhead});
+    ASSERT_EQ(Send(MFVP_MESSAGE_PROCESSINPUTNOTIFY), S_OK);
+    ASSERT_EQ(mixer_->Tokens().size(), 1u) << "one frame held back, one sample left";
+
+    bool announced = false;
+    mixer_->whileAsked = [&] {
+        if (announced) return;
+        announced = true;
+        mixer_->QueueFrames({0});
+        Send(MFVP_MESSAGE_PROCESSINPUTNOTIFY);
+    };
+    ASSERT_EQ(Send(MFVP_MESSAGE_PROCESSINPUTNOTIFY), S_OK);
+    ASSERT_TRUE(announced);
+    EXPECT_EQ(mixer_->Tokens().size(), 2u) << "the frame announced meanwhile is mixed";
+    mixer_->whileAsked = nullptr;
+}
+
 TEST_F(PresenterTest, ARepaintWithBothSamplesOutReusesTheLastOne) {
     StartStreaming(presenter_.Get());
     mixer_->QueueFrames({kFarAhead, kFarAhead});

@@ -16,6 +16,10 @@ using testing_support::CloseColour;
 constexpr int kWidth = 640;
 constexpr int kHeight = 360;
 constexpr DWORD kPlayTimeoutMs = 20000;
+// Shown beyond the frames the clock has reached: the one presented up to
+// three quarters of a frame early, and the preroll frame and repaints of the
+// still picture before the start.
+constexpr LONGLONG kFramesAheadAllowed = 4;
 // The test pattern's colour bars, at a height that nothing moves across.
 struct Probe {
     int x, y;
@@ -35,7 +39,9 @@ TEST(PresenterPlayback, PlaysTheMovieThroughThePresenterAndGrabsItsLastFrame) {
     MediaFoundationScope mediaFoundation;
     ASSERT_TRUE(mediaFoundation.Ready());
     const auto path = TestRecordingPath("video_only.MOV");
-    const int frames = ExpectedFrameCount(StandardRecording("video_only.MOV"));
+    const RecordingRecipe& recipe = StandardRecording("video_only.MOV");
+    const int frames = ExpectedFrameCount(recipe);
+    const LONGLONG frameDuration = LONGLONG{recipe.frameDelta} * 10000000 / 90000;  // 90 kHz ticks to 100 ns
     testing_support::HostWindow window({0, 0, kWidth, kHeight});
     {
         PresenterTestSession session;
@@ -51,8 +57,9 @@ TEST(PresenterPlayback, PlaysTheMovieThroughThePresenterAndGrabsItsLastFrame) {
 
         ASSERT_EQ(session.Start(), S_OK);
         ASSERT_TRUE(testing_support::PumpUntil([&] { return session.ClockTime() >= 10000000; }, kPlayTimeoutMs));
-        const long afterOneSecond = session.Presenter()->Counts().presented;
-        EXPECT_NEAR(afterOneSecond, 30, 10) << "frames come at the clock's pace";
+        // Read before the clock, which only moves on: frames wait for it.
+        const long shown = session.Presenter()->Counts().presented;
+        EXPECT_LE(shown, session.ClockTime() / frameDuration + kFramesAheadAllowed) << "frames wait for the clock";
         ASSERT_EQ(session.WaitForEnd(kPlayTimeoutMs), S_OK);
         EXPECT_GE(session.Presenter()->Counts().presented, frames - 1);
 

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -63,11 +64,14 @@ public:
     STDMETHODIMP GetProperties(MFCLOCK_PROPERTIES*) override { return E_NOTIMPL; }
 };
 
-// Records every event the presenter sends, from any thread.
+// Records every event the presenter sends, from any thread, and may act on
+// one as the renderer would, before recording it.
 class FakeEventSink final : public IMediaEventSink {
 public:
     FAKE_UNKNOWN(FakeEventSink, com::Entry<FakeEventSink, IMediaEventSink>());
+    std::function<void(long code)> duringNotify;
     STDMETHODIMP Notify(long code, LONG_PTR first, LONG_PTR) override {
+        if (duringNotify) duringNotify(code);
         std::lock_guard<std::mutex> hold(lock_);
         events_.push_back({code, first});
         return S_OK;
@@ -103,6 +107,9 @@ public:
     std::atomic<DWORD> processDelayMs{0};
     std::atomic<int> processOutputCalls{0};
     std::atomic<int> callsAfterRelease{0};
+    // Runs inside a ProcessOutput call once its answer is settled, as the
+    // renderer's thread may act while the presenter waits for the mixer.
+    std::function<void()> whileAsked;
 
     HRESULT Initialize() { return MFCreateAttributes(attributes_.Put(), 1); }
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
@@ -195,15 +202,18 @@ inline STDMETHODIMP FakeMixer::ProcessOutput(DWORD, DWORD, MFT_OUTPUT_DATA_BUFFE
                          SUCCEEDED(desired->GetDesiredSampleTimeAndDuration(&time, &duration));
     UINT32 token = 0;
     sample->GetUINT32(SampleCounterAttribute, &token);
+    bool needMoreInput = false;
     {
         std::lock_guard<std::mutex> hold(lock_);
-        if (!repaint && frames_.empty()) return MF_E_TRANSFORM_NEED_MORE_INPUT;
-        if (!repaint) {
+        needMoreInput = !repaint && frames_.empty();
+        if (!repaint && !needMoreInput) {
             time = frames_.front();
             frames_.pop_front();
         }
-        tokens_.push_back(token);
+        if (!needMoreInput) tokens_.push_back(token);
     }
+    if (whileAsked) whileAsked();
+    if (needMoreInput) return MF_E_TRANSFORM_NEED_MORE_INPUT;
     sample->SetSampleTime(time);
     Called();  // let go while the call was still running counts too
     return S_OK;

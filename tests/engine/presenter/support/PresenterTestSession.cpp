@@ -5,6 +5,9 @@
 namespace {
 
 constexpr DWORD kStepTimeoutMs = 10000;
+// How far past the movie's length the clock runs before the end counts as
+// reached without the session's word (100 ns units).
+constexpr LONGLONG kEndWithoutEventAfter = 10000000;
 
 // Wine's source offers the decoded video as I420 first, which the renderer
 // cannot take; NV12, when offered, plays.
@@ -33,6 +36,10 @@ HRESULT PresenterTestSession::Open(const std::wstring& path, HWND window) {
     }
     if (SUCCEEDED(result)) result = object.As(source_);
     if (SUCCEEDED(result)) result = source_->CreatePresentationDescriptor(descriptor_.Put());
+    UINT64 duration = 0;
+    if (SUCCEEDED(result) && SUCCEEDED(descriptor_->GetUINT64(MF_PD_DURATION, &duration))) {
+        duration_ = static_cast<LONGLONG>(duration);
+    }
     if (SUCCEEDED(result)) result = MFCreateTopology(topology.Put());
     if (SUCCEEDED(result)) result = AddVideoBranch(topology.Get(), window);
     if (SUCCEEDED(result)) result = session_->SetTopology(0, topology.Get());
@@ -92,6 +99,9 @@ HRESULT PresenterTestSession::Start() {
 }
 
 void PresenterTestSession::Close() {
+    // Wine's renderer, stopped while the presenter asks the mixer for a
+    // frame, can leave the two waiting on each other.
+    if (Presenter() != nullptr) Presenter()->SetOutputGate(false);
     if (session_ && SUCCEEDED(session_->Close())) WaitForEvent(MESessionClosed, kStepTimeoutMs);
     if (source_) source_->Shutdown();
     if (session_) session_->Shutdown();
@@ -120,18 +130,31 @@ LONGLONG PresenterTestSession::ClockTime() const {
     return time;
 }
 
+bool PresenterTestSession::TakeEvent(MediaEventType wanted, HRESULT* status) {
+    fw::ComPtr<IMFMediaEvent> event;
+    MediaEventType type = MEUnknown;
+    while (SUCCEEDED(session_->GetEvent(MF_EVENT_FLAG_NO_WAIT, event.Put()))) {
+        if (SUCCEEDED(event->GetType(&type)) && type == wanted) return SUCCEEDED(event->GetStatus(status));
+    }
+    return false;
+}
+
 // Takes the session's events until the wanted one and gives its status;
 // E_ABORT when the deadline passes first.
 HRESULT PresenterTestSession::WaitForEvent(MediaEventType wanted, DWORD timeoutMs) {
     HRESULT status = E_ABORT;
-    fw::ComPtr<IMFMediaEvent> event;
-    MediaEventType type = MEUnknown;
+    testing_support::PumpUntil([&] { return TakeEvent(wanted, &status); }, timeoutMs);
+    return status;
+}
+
+HRESULT PresenterTestSession::WaitForEnd(DWORD timeoutMs) {
+    HRESULT status = E_ABORT;
     testing_support::PumpUntil(
         [&] {
-            while (SUCCEEDED(session_->GetEvent(MF_EVENT_FLAG_NO_WAIT, event.Put()))) {
-                if (SUCCEEDED(event->GetType(&type)) && type == wanted) return SUCCEEDED(event->GetStatus(&status));
-            }
-            return false;
+            if (TakeEvent(MESessionEnded, &status)) return true;
+            if (duration_ <= 0 || ClockTime() < duration_ + kEndWithoutEventAfter) return false;
+            status = S_OK;
+            return true;
         },
         timeoutMs);
     return status;
