@@ -40,6 +40,15 @@ protected:
     std::string LastOpened() const { return engine.Lines("OpenMovie ").back().substr(10); }
     std::vector<std::string> Loads() const { return engine.Lines("LoadClipData "); }
     static std::string Load(const char* name) { return std::string("LoadClipData ") + name; }
+    // As the DirectShow path reports a clip's end: a completion, then the
+    // end of the graph's queue.
+    void DrainGraphCompletion() {
+        auto backend = std::make_unique<FakePlaybackBackend>();
+        backend->graphEvents = {EC_COMPLETE, -1};
+        block.EnginePlaybackBackend = std::move(backend);
+        PostToVideo(WM_APP_GRAPH_EVENT);
+        PumpPending();
+    }
 };
 
 TEST_F(MainWindowClip, AChosenRowOpensAndItsDataAreLoadedOnce) {
@@ -117,11 +126,7 @@ TEST_F(MainWindowClip, ALateEndReportDoesNotSkipTheRowJustChosen) {
 TEST_F(MainWindowClip, TheGraphsCompletionEventPlaysOnToTheNextRow) {
     StartOnThree();
     ASSERT_TRUE(OpenChosenClip());
-    auto backend = std::make_unique<FakePlaybackBackend>();
-    backend->graphEvents = {EC_COMPLETE, -1};
-    block.EnginePlaybackBackend = std::move(backend);
-    PostToVideo(WM_APP_GRAPH_EVENT);
-    PumpPending();
+    DrainGraphCompletion();
     ASSERT_TRUE(OpenChosenClip());
     EXPECT_EQ(LastOpened(), kSecond);
 }
@@ -130,11 +135,7 @@ TEST_F(MainWindowClip, ALateGraphCompletionDoesNotSkipTheRowJustChosen) {
     StartOnThree();
     ASSERT_TRUE(OpenChosenClip());
     ClickRow(1);
-    auto backend = std::make_unique<FakePlaybackBackend>();
-    backend->graphEvents = {EC_COMPLETE, -1};
-    block.EnginePlaybackBackend = std::move(backend);
-    PostToVideo(WM_APP_GRAPH_EVENT);
-    PumpPending();
+    DrainGraphCompletion();
     ASSERT_TRUE(OpenChosenClip());
     EXPECT_EQ(LastOpened(), kSecond);
 }
