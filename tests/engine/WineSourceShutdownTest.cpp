@@ -101,17 +101,25 @@ struct CloseCase {
     bool sessionStarted;
 };
 
+// The source as the player holds it on closing: its only other holders are
+// its streams and, once started, the session's request for its events.
+struct ClosingSource {
+    explicit ClosingSource(const CloseCase& c) : source(c.streams), held(&source) {
+        source.HoldByStreams();
+        if (c.sessionStarted) source.HoldBySessionRequest();
+    }
+    FakeSource source;
+    fw::ComPtr<IMFMediaSource> held;
+};
+
 class WineSourceShutdownTest : public testing::TestWithParam<CloseCase> {};
 
 // The stop the session gave on closing is still running on the source's
 // thread when the player shuts the source down.
 TEST_P(WineSourceShutdownTest, WaitsForTheCommandStillRunning) {
-    const CloseCase& c = GetParam();
-    FakeSource source(c.streams);
-    fw::ComPtr<IMFMediaSource> held(&source);
-    source.HoldByStreams();
-    if (c.sessionStarted) source.HoldBySessionRequest();
-    const ULONG idle = IdleReferencesOf(held.Get(), c.sessionStarted);
+    ClosingSource closing(GetParam());
+    FakeSource& source = closing.source;
+    const ULONG idle = IdleReferencesOf(closing.held.Get(), GetParam().sessionStarted);
     source.BeginCommand();
 
     std::thread command([&source] {
@@ -121,7 +129,7 @@ TEST_P(WineSourceShutdownTest, WaitsForTheCommandStillRunning) {
         while (source.Looks() < before + 3 && GetTickCount64() < deadline) Sleep(1);
         source.EndCommand();
     });
-    ShutDownWhenIdle(held, idle);
+    ShutDownWhenIdle(closing.held, idle);
     command.join();
 
     EXPECT_EQ(source.Shutdowns(), 1);
@@ -130,16 +138,12 @@ TEST_P(WineSourceShutdownTest, WaitsForTheCommandStillRunning) {
 
 // With nothing running the source is shut down at once, whatever holds it.
 TEST_P(WineSourceShutdownTest, AnIdleSourceIsShutDownAtOnce) {
-    const CloseCase& c = GetParam();
-    FakeSource source(c.streams);
-    fw::ComPtr<IMFMediaSource> held(&source);
-    source.HoldByStreams();
-    if (c.sessionStarted) source.HoldBySessionRequest();
+    ClosingSource closing(GetParam());
 
     const ULONGLONG start = GetTickCount64();
-    ShutDownWhenIdle(held, IdleReferencesOf(held.Get(), c.sessionStarted));
+    ShutDownWhenIdle(closing.held, IdleReferencesOf(closing.held.Get(), GetParam().sessionStarted));
 
-    EXPECT_EQ(source.Shutdowns(), 1);
+    EXPECT_EQ(closing.source.Shutdowns(), 1);
     EXPECT_LT(GetTickCount64() - start, 1000u) << "an idle source must not hold the close up";
 }
 
@@ -152,15 +156,13 @@ INSTANTIATE_TEST_SUITE_P(Sources, WineSourceShutdownTest,
 // A command that never returns (a source stuck inside the platform) delays
 // the close a bounded time, and the source is still shut down.
 TEST(WineSourceShutdown, ACommandThatNeverEndsDoesNotHoldTheCloseForGood) {
-    FakeSource source(2);
-    fw::ComPtr<IMFMediaSource> held(&source);
-    source.HoldByStreams();
-    source.BeginCommand();
+    ClosingSource closing(CloseCase{"WithSoundNeverPlayed", 2, false});
+    closing.source.BeginCommand();
 
-    ShutDownWhenIdle(held, IdleReferencesOf(held.Get(), false));
+    ShutDownWhenIdle(closing.held, IdleReferencesOf(closing.held.Get(), false));
 
-    EXPECT_EQ(source.Shutdowns(), 1);
-    source.EndCommand();
+    EXPECT_EQ(closing.source.Shutdowns(), 1);
+    closing.source.EndCommand();
 }
 
 }  // namespace
