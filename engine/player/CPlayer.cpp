@@ -7,6 +7,7 @@
 
 #include "PresenterLink.h"
 #include "RunningUnderWine.h"
+#include "WineSourceShutdown.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ HRESULT CPlayer::CreateSessionLocked() {
     HRESULT hr = MFCreateMediaSession(nullptr, session_.Put());
     if (FAILED(hr)) return hr;
     sessionHung_ = false;
+    sessionStarted_ = false;
     // The session itself is the call's state, so each event is known by
     // the session it came from.
     return session_->BeginGetEvent(this, session_.Get());
@@ -135,17 +137,30 @@ bool CPlayer::IsCurrentSession(IMFMediaSession* session) const {
     return session != nullptr && session == session_.Get();
 }
 
-void CPlayer::RetiredSession::ShutDown() {
+void CPlayer::RetiredSession::ShutDown(bool underWine) {
     // A renderer made for a topology the session never took is shut down
     // by no one else.
     if (videoRenderer) videoRenderer->ShutdownObject();
-    if (source) source->Shutdown();
+    videoRenderer.Reset();
+    if (!underWine) {
+        if (source) source->Shutdown();
+        if (session) session->Shutdown();
+        session.Reset();
+        source.Reset();
+        return;
+    }
+    // Under Wine the session goes first, so that only the source's own
+    // references are left to count.
+    const ULONG idle = IdleReferencesOf(source.Get(), started);
     if (session) session->Shutdown();
+    session.Reset();
+    ShutDownWhenIdle(source, idle);
+    source.Reset();
 }
 
 void CPlayer::RetireSessionLocked() {
     if (session_) session_->Close();
-    retired_.push_back(RetiredSession{session_, source_, videoRenderer_});
+    retired_.push_back(RetiredSession{session_, source_, videoRenderer_, sessionStarted_});
     session_.Reset();
     source_.Reset();
 }
@@ -165,7 +180,7 @@ void CPlayer::OnRetiredSessionEvent(IMFMediaSession* session, MediaEventType typ
             break;
         }
     }
-    closed.ShutDown();
+    closed.ShutDown(underWine_);
 }
 
 void CPlayer::ShutDownRetired() {
@@ -174,7 +189,7 @@ void CPlayer::ShutDownRetired() {
         std::lock_guard<std::mutex> hold(lock_);
         retired.swap(retired_);
     }
-    for (RetiredSession& old : retired) old.ShutDown();
+    for (RetiredSession& old : retired) old.ShutDown(underWine_);
 }
 
 void CPlayer::ReleaseServices() {
@@ -211,7 +226,7 @@ HRESULT CPlayer::CloseSession() {
         std::lock_guard<std::mutex> hold(lock_);
         displayControl_.Reset();
         // The session shuts its renderers down itself.
-        current = RetiredSession{session_, source_, fw::ComPtr<IMFActivate>()};
+        current = RetiredSession{session_, source_, fw::ComPtr<IMFActivate>(), sessionStarted_};
         SetPresenterOutputGate(presenterActivation_.Get(), false);
         pendingResolver_.Reset();
     }
@@ -221,13 +236,16 @@ HRESULT CPlayer::CloseSession() {
         ResetEvent(closeEvent_.Get());
         hr = current.session->Close();
         if (SUCCEEDED(hr) && !sessionHung_) WaitForClose();
-        current.ShutDown();
     }
-    StopEndWatch();
     {
         std::lock_guard<std::mutex> hold(lock_);
         session_.Reset();
         source_.Reset();
+    }
+    current.ShutDown(underWine_);
+    StopEndWatch();
+    {
+        std::lock_guard<std::mutex> hold(lock_);
         if (presenterActivation_) presenterActivation_->ShutdownObject();
         presenterActivation_.Reset();
         videoRenderer_.Reset();

@@ -92,7 +92,10 @@ private:
         fw::ComPtr<IMFMediaSession> session;
         fw::ComPtr<IMFMediaSource> source;
         fw::ComPtr<IMFActivate> videoRenderer;
-        void ShutDown();
+        // Whether the session was ever asked to start the source.
+        bool started = false;
+        // Lets go of all three; each must be held here alone.
+        void ShutDown(bool underWine);
     };
 
     CPlayer(HWND videoWindow, HWND eventWindow);
@@ -184,6 +187,8 @@ private:
     std::atomic<bool> sessionPaused_{false};
     // A command went unanswered: the session is not waited for again.
     std::atomic<bool> sessionHung_{false};
+    // The current session was asked to start.
+    std::atomic<bool> sessionStarted_{false};
     mutable std::atomic<int64_t> duration_{0};
     std::atomic<bool> endAnnounced_{false};
     std::atomic<bool> endWatchRunning_{false};

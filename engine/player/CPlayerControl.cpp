@@ -57,6 +57,7 @@ void CPlayer::OnCommandCompleted(MediaEventType type) {
 HRESULT CPlayer::StartAt(IMFMediaSession* session, const std::optional<int64_t>& position) {
     const HRESULT hr = AwaitCommand(MESessionStarted, [&] { return StartSession(session, position); });
     if (FAILED(hr)) return hr;
+    sessionStarted_ = true;
     state_ = PlayerState::Started;
     sessionPaused_ = false;
     sessionRunning_ = true;
