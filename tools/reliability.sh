@@ -23,9 +23,9 @@ samples=$work/samples
 exports=$work/csv
 export_recordings=60
 mkdir -p "$samples" "$exports"
-for spec in "2401020304_A001.MOV 240102030400" "2401020312_G002.MOV 240102031200" \
+for sample in "2401020304_A001.MOV 240102030400" "2401020312_G002.MOV 240102031200" \
             "2401020320_M003.MOV 240102032000"; do
-    set -- $spec
+    set -- $sample
     [ -f "$samples/$1" ] || build/native/tools/make_recording --out "$samples/$1" --start "$2" --duration 8 \
         --cache "$root/build/base-movies"
 done
