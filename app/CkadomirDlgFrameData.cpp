@@ -3,6 +3,9 @@
 // and their points on the map are kept here.
 
 #include "app/CkadomirDlg.h"
+
+#include <optional>
+
 #include "app/MainWindowIds.h"
 #include "app/core/CrashPositions.h"
 #include "app/core/MapAreaRule.h"
@@ -158,22 +161,18 @@ void CkadomirDlg::DrawMapArea(HDC dc) {
     } else if (choice.hideMap && mapBridge_.MapShown()) {
         mapBridge_.ShowMap(FALSE);
     }
-    const auto paint = [&](HDC target) {
-        if (choice.picture == MapPicture::Offline) {
-            DrawMapOfflineImage(target);
-        } else {
-            DrawMapPlaceholder(target);
-        }
-    };
     if (choice.picture == MapPicture::None) {
         return;
     }
-    if (dc != nullptr) {
-        paint(dc);
-        return;
+    std::optional<fw::WindowDC> own;
+    if (dc == nullptr) {
+        dc = own.emplace(Handle()).Get();
     }
-    const fw::WindowDC own(Handle());
-    paint(own.Get());
+    if (choice.picture == MapPicture::Offline) {
+        DrawMapOfflineImage(dc);
+    } else {
+        DrawMapPlaceholder(dc);
+    }
 }
 
 void CkadomirDlg::DrawMapPlaceholder(HDC dc) { PaintMapPicture(dc, kNoMapImage); }
